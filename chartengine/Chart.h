@@ -1,0 +1,99 @@
+#pragma once
+
+#include "chartengine/LineSeries.h"
+#include "chartengine/Range.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace chartengine {
+
+enum class Bevel { None, Lowered };
+
+/// A titled axis; the bottom one may be inverted (highest value at the left).
+struct AxisTitle {
+    QString caption;
+    bool inverted = false;
+};
+
+/// How a paint call is used: the screen, an image or a printer page.
+struct RenderContext {
+    double deviceScale = 1.0;  ///< device pixels per screen pixel (a printer's DPI / 96)
+};
+
+/// One two-dimensional X–Y chart of line series: title lines, a bottom and a left axis with automatic
+/// ranges, a white background, an inner and an outer bevel. One paint path draws it on screen, into an
+/// image and on a printer page.
+class Chart final {
+public:
+    Chart();
+    ~Chart();
+
+    // Title.
+    void clearTitle();
+    void addTitleLine(const QString& line);
+    QStringList titleLines() const;
+    void setTitleFont(const QFont& font);
+    void setTitleColor(QColor color);
+
+    // Axes.
+    void setBottomAxisCaption(const QString& caption);
+    void setLeftAxisCaption(const QString& caption);
+    void setBottomAxisInverted(bool inverted);
+    const AxisTitle& bottomAxis() const;
+    const AxisTitle& leftAxis() const;
+
+    // Series, addressed by position from 1 (the first is Series1).
+    LineSeries& addSeries(QColor color, int lineWidth, MarkerStyle marker);
+    LineSeries& series(int number);
+    const LineSeries& series(int number) const;
+    int seriesCount() const;
+    /// Convenience for the operations the program uses on a series by number; each notifies a repaint.
+    void clearSeries(int number);
+    void addPoint(int number, double x, double y, const QString& label, QColor color);
+    void setSeriesActive(int number, bool active);
+
+    // Frame.
+    void setInnerBevel(Bevel bevel);
+    void setOuterBevel(Bevel bevel);
+    Bevel innerBevel() const;
+    Bevel outerBevel() const;
+
+    /// The ranges the chart is drawn with now: over the points of the active series, widened for
+    /// markers, rounded to nice ticks. With no points, 0..1 (as an empty chart shows).
+    Range bottomAxisRange() const;
+    Range leftAxisRange() const;
+
+    /// Draws the whole chart into `bounds` (frame, title, axes, grid, series).
+    void paint(QPainter& painter, const QRect& bounds, const RenderContext& context = {}) const;
+
+    /// The chart drawn into an image of `size`.
+    QImage render(QSize size) const;
+
+    /// Writes the chart drawn at `size` as an uncompressed 24-bit Windows BMP file. On failure returns
+    /// false and sets `errorText` to the system's reason.
+    bool writeBmp(const QString& path, QSize size, QString* errorText) const;
+
+    /// Prints the chart on one page of `device` (which the caller has begun a job on or not; a painter
+    /// is opened on it): within margins of 15 % of the page, keeping the aspect ratio of `size`.
+    void print(QPagedPaintDevice& device, QSize size) const;
+
+    /// Called after every change that alters what is drawn (a widget repaints on it).
+    void setChangeListener(std::function<void()> listener);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace chartengine

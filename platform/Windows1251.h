@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The 8-bit Cyrillic code page in which the laboratory's text files are kept.
+namespace platform {
+
+QString decodeWindows1251(const QByteArray& bytes);
+
+/// Characters without a place in the code page become '?'.
+QByteArray encodeWindows1251(const QString& text);
+
+} // namespace platform
