@@ -1,0 +1,66 @@
+#include "charts/CursorReadout.h"
+
+#include "charts/ChartKinds.h"
+#include "charts/SeriesLayout.h"
+
+#include "chartengine/Chart.h"
+#include "platform/NumberFormat.h"
+
+namespace charts {
+
+namespace {
+
+QString temperatureText(double celsius) { return platform::formatFixed(celsius, 4, 2); }
+
+} // namespace
+
+std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot, const testdata::TestRecord& record,
+                                        const ResultCurves& curves, chartengine::Range valueAxis)
+{
+    if (chamber < 1 || chamber > testdata::ChamberCount) return std::nullopt;
+    if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= testdata::PointSlots) return std::nullopt;
+    const auto i = static_cast<std::size_t>(slot);
+    const double t = record.ChamberTime[chamber][i];
+    const double dV = record.ChamberVolumeChange[chamber][i];
+    const double T = record.ChamberTemperature[chamber][i];
+
+    CursorReadout readout;
+    switch (chartKind) {
+    case VolumeTimeKind:
+        readout.x = t;
+        readout.firstText = platform::formatGeneral(dV);
+        readout.secondText = platform::formatGeneral(t);
+        break;
+    case TemperatureTimeKind:
+        readout.x = t;
+        readout.firstText = temperatureText(T);
+        readout.secondText = platform::formatGeneral(t);
+        break;
+    case VolumeTemperatureKind:
+        readout.x = T;
+        readout.firstText = platform::formatGeneral(dV);
+        readout.secondText = temperatureText(T);
+        break;
+    case ResultKind: {
+        if (chamber > testdata::MeasuringChambers) return std::nullopt;
+        const std::optional<processing::ResultRange>& curve = curves[chamber];
+        if (!curve || slot < curve->first || slot > curve->last) return std::nullopt;
+        readout.x = t;
+        readout.firstText = platform::formatFixed(record.SampleVolumeChange[chamber][i], 4, 5);
+        readout.secondText = platform::formatGeneral(t);
+        break;
+    }
+    default: return std::nullopt;
+    }
+    readout.line = {chartengine::ChartPoint{readout.x, valueAxis.max, QString(), CursorColor},
+                    chartengine::ChartPoint{readout.x, valueAxis.min, QString(), CursorColor}};
+    return readout;
+}
+
+void DrawCursor(chartengine::Chart& chart, const CursorReadout& readout)
+{
+    for (const chartengine::ChartPoint& point : readout.line)
+        chart.addPoint(CursorSeries, point.x, point.y, point.label, point.color);
+}
+
+} // namespace charts

@@ -1,0 +1,78 @@
+#include "charts/KindFills.h"
+
+#include "charts/SeriesLayout.h"
+
+#include "chartengine/Chart.h"
+
+namespace charts {
+
+namespace {
+
+using testdata::ChamberCount;
+using testdata::PointSlots;
+
+std::size_t at(int slot) { return static_cast<std::size_t>(slot); }
+
+/// Chambers 1..3 are drawn only when present; the fourth channel has no flag and is drawn from its
+/// count alone.
+bool drawsChamber(const testdata::TestRecord& record, int chamber)
+{
+    return chamber == ChamberCount || record.isPresent(chamber);
+}
+
+/// The fourth channel's last measured point is left out of the temperature kinds.
+int drawnSlots(const testdata::TestRecord& record, int chamber, bool temperatureKind)
+{
+    const int count = record.ChamberPointCount[chamber];
+    return chamber == ChamberCount && temperatureKind ? count - 1 : count;
+}
+
+void addChamberPoint(chartengine::Chart& chart, int chamber, double x, double y)
+{
+    chart.addPoint(chamberSeries(chamber), x, y, QString(), chamberColor(chamber));
+}
+
+} // namespace
+
+void FillVolumeTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record)
+{
+    ClearKindSeries(chart);
+    for (int i = 0; i < PointSlots; ++i) {
+        for (int k = 1; k <= ChamberCount; ++k) {
+            if (i < drawnSlots(record, k, false) && drawsChamber(record, k))
+                addChamberPoint(chart, k, record.ChamberTime[k][at(i)], record.ChamberVolumeChange[k][at(i)]);
+        }
+    }
+}
+
+void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record, bool fridgeCurve)
+{
+    ClearKindSeries(chart);
+    for (int i = 0; i < PointSlots; ++i) {
+        for (int k = 1; k <= ChamberCount; ++k) {
+            if (i < drawnSlots(record, k, true) && drawsChamber(record, k))
+                addChamberPoint(chart, k, record.ChamberTime[k][at(i)], record.ChamberTemperature[k][at(i)]);
+        }
+        // The refrigerator is recorded beside chamber 1 and shares its times and count.
+        if (fridgeCurve && i < record.ChamberPointCount[1])
+            chart.addPoint(FridgeSeries, record.ChamberTime[1][at(i)], record.FridgeTemperature[at(i)], QString(),
+                           FridgeColor);
+    }
+}
+
+void FillVolumeTemperatureChart(chartengine::Chart& chart, const testdata::TestRecord& record)
+{
+    ClearKindSeries(chart);
+    for (int i = 0; i < PointSlots; ++i) {
+        for (int k = 1; k <= ChamberCount; ++k) {
+            const testdata::PointSeries& temperature = record.ChamberTemperature[k];
+            // Slot 0 has no earlier temperature to rise from, so it counts as not rising and is drawn:
+            // the warm end of the curve starts at the first measured point.
+            const bool rises = i > 0 && temperature[at(i)] > temperature[at(i - 1)];
+            if (i < drawnSlots(record, k, true) && !rises && drawsChamber(record, k))
+                addChamberPoint(chart, k, temperature[at(i)], record.ChamberVolumeChange[k][at(i)]);
+        }
+    }
+}
+
+} // namespace charts

@@ -1,0 +1,28 @@
+#include "charts/ResultChart.h"
+
+#include "charts/SeriesLayout.h"
+
+#include "chartengine/Chart.h"
+
+namespace charts {
+
+void FillResultChart(chartengine::Chart& chart, testdata::TestRecord& record, ResultCurves& curves)
+{
+    const auto minimumFound = processing::FindCharacteristicPoint(record);
+    ClearKindSeries(chart);
+    curves = {};
+    for (int k = 1; k <= testdata::MeasuringChambers; ++k) {
+        if (!record.isPresent(k)) continue;
+        const std::optional<processing::ResultRange> range =
+            processing::ComputeResultCurve(record, k, minimumFound[k]);
+        if (!range) continue;
+        curves[k] = range;
+        for (int j = range->first; j <= range->last; ++j) {
+            const auto slot = static_cast<std::size_t>(j);
+            chart.addPoint(resultSeries(k), record.ChamberTime[k][slot], record.SampleVolumeChange[k][slot], QString(),
+                           chamberColor(k));
+        }
+    }
+}
+
+} // namespace charts
