@@ -30,6 +30,8 @@ QString noDefaultPrinter() { return QStringLiteral("There is no default printer 
 
 QString printerOperationNotSupported() { return QStringLiteral("Operation not supported on selected printer"); }
 
+QString printingFailed() { return QStringLiteral("Printing failed"); }
+
 QString bitmapNotValid() { return QStringLiteral("Bitmap image is not valid"); }
 
 QString failedToLoadStream() { return QStringLiteral("Failed to Load Stream"); }

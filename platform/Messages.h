@@ -13,6 +13,7 @@ QString divisionByZero();
 QString invalidFloatingPointOperation();
 QString noDefaultPrinter();
 QString printerOperationNotSupported();
+QString printingFailed();
 QString bitmapNotValid();
 QString failedToLoadStream();
 
