@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The program's own texts for files and test numbers that do not fit the record store.
+namespace testdata::messages {
+
+/// A file of 0 or 1 bytes: it has no test number.
+QString fileTooShort(const QString& path, std::int64_t size);
+
+/// A file longer than a slot (10001 bytes).
+QString fileTooLong(const QString& path, std::int64_t size);
+
+/// A file whose test number (bytes 0–1) is 0 or above 999.
+QString fileTestNumberOutOfRange(const QString& path, int testNumber);
+
+/// A number typed into the test selector that names no slot (1..999).
+QString selectorNumberOutOfRange(std::int64_t number);
+
+/// "1 байт", "2 байта", "5 байт", "11 байт", "21 байт", "10002 байта".
+QString byteCount(std::int64_t count);
+
+} // namespace testdata::messages

@@ -1,0 +1,46 @@
+#include "testdata/TestNumberText.h"
+
+#include "platform/Error.h"
+#include "platform/Messages.h"
+#include "testdata/LoadMessages.h"
+#include "testdata/RecordStore.h"
+
+#include <limits>
+
+namespace testdata {
+
+std::int32_t textToInteger(const QString& text)
+{
+    const auto invalid = [&text] { return platform::Error(platform::messages::notValidInteger(text)); };
+    qsizetype at = 0;
+    const qsizetype size = text.size();
+    while (at < size && text[at] == u' ') ++at;
+    bool negative = false;
+    if (at < size && (text[at] == u'+' || text[at] == u'-')) {
+        negative = text[at] == u'-';
+        ++at;
+    }
+    if (at == size) throw invalid();
+    // Accumulated as a magnitude in 64 bits so that −2147483648 fits and overflow is caught per digit.
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                                        : std::numeric_limits<std::int32_t>::max();
+    std::int64_t magnitude = 0;
+    for (; at < size; ++at) {
+        const char16_t c = text[at].unicode();
+        if (c < u'0' || c > u'9') throw invalid();
+        magnitude = magnitude * 10 + (c - u'0');
+        if (magnitude > limit) throw invalid();
+    }
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+std::uint16_t selectorTestNumber(const QString& text)
+{
+    const std::int32_t number = textToInteger(text);
+    const auto testNumber = static_cast<std::uint16_t>(static_cast<std::uint32_t>(number) & 0xFFFFu);
+    if (testNumber != 0 && !RecordStore::holdsTestNumber(testNumber))
+        throw platform::Error(messages::selectorNumberOutOfRange(number));
+    return testNumber;
+}
+
+} // namespace testdata
