@@ -1,0 +1,22 @@
+#pragma once
+
+#include "processing/ResultsGrid.h"
+#include "testdata/CellHeader.h"
+#include "testdata/HeaderTexts.h"
+#include "testdata/RecordStore.h"
+#include "testdata/TestRecord.h"
+
+/// Everything the main window shows for one test, computed before anything on screen changes.
+struct DecodedTest {
+    testdata::CellHeader header;
+    testdata::HeaderTexts texts;
+    testdata::TestRecord record;           ///< measurements decoded, grid values and smoothing applied
+    processing::ResultsGrid grid;
+};
+
+/// Decodes a stored test into fresh values: the header texts, then a copy of `onScreen` with the
+/// measurements decoded, the results grid computed on it and its temperatures smoothed. The copy keeps
+/// what a decode leaves alone (the values of absent chambers, the characteristic points), exactly as an
+/// in-place decode would. Throws platform::Error for an invalid time or date or a division by zero in the
+/// grid; `onScreen` is never touched, so a test that cannot be decoded changes nothing.
+DecodedTest decodeTest(const testdata::Slot& slot, const testdata::TestRecord& onScreen);

@@ -1,0 +1,27 @@
+#include "ui/Fonts.h"
+
+#include <QDir>
+#include <QFontDatabase>
+
+namespace ui {
+
+QFont uiFont(int pixelSize, bool bold)
+{
+    QFont font(QString::fromLatin1(FaceFamily));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void loadFonts()
+{
+    const QString family = QString::fromLatin1(FaceFamily);
+    if (QFontDatabase::hasFamily(family)) return;
+    // Debian's fonts-liberation puts the files here.
+    const QDir folder(QStringLiteral("/usr/share/fonts/truetype/liberation"));
+    for (const QString& file : folder.entryList({QStringLiteral("LiberationSans-*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(folder.filePath(file));
+}
+
+} // namespace ui

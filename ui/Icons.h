@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace ui {
+
+/// The picture of a command (":/icons/<name>.svg") drawn at 16 and 24 pixels, for menus and tool bar.
+QIcon commandIcon(const QString& name);
+
+/// An SVG resource drawn into a transparent pixmap of `size` (device-independent pixels).
+QPixmap renderSvg(const QString& resource, QSize size);
+
+} // namespace ui

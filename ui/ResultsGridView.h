@@ -1,0 +1,9 @@
+#pragma once
+
+#include "processing/ResultsGrid.h"
+
+class QTableWidget;
+
+/// Writes the cells of the results grid that have a value; every other cell keeps its text (the weights
+/// the user typed, the columns of absent chambers).
+void showResultsGrid(QTableWidget& grid, const processing::ResultsGrid& values);

@@ -1,0 +1,84 @@
+#include "ui/TestLoader.h"
+
+#include "platform/Paths.h"
+#include "testdata/CellFileReader.h"
+#include "ui/DecodedTest.h"
+#include "ui/ProgramState.h"
+#include "ui/TestScreen.h"
+#include "ui/Unit1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <exception>
+
+namespace {
+
+// The file dialog may leave the process in another folder; the program's relative paths need its own.
+class CurrentDirectoryRestorer final {
+public:
+    explicit CurrentDirectoryRestorer(const QString& folder) : m_folder(folder) {}
+    ~CurrentDirectoryRestorer() { platform::setCurrentDirectory(m_folder); }
+    CurrentDirectoryRestorer(const CurrentDirectoryRestorer&) = delete;
+    CurrentDirectoryRestorer& operator=(const CurrentDirectoryRestorer&) = delete;
+
+private:
+    QString m_folder;
+};
+
+} // namespace
+
+QStringList TestLoader::loadingOrder(const QStringList& chosen)
+{
+    if (chosen.size() < 2) return chosen;
+    QStringList order = chosen.mid(1);
+    order.append(chosen.first());
+    return order;
+}
+
+void TestLoader::load(const QStringList& chosen)
+{
+    for (const QString& path : loadingOrder(chosen)) loadFile(path);
+}
+
+void TestLoader::loadFile(const QString& path)
+{
+    ProgramState& state = m_form.state();
+    const CurrentDirectoryRestorer restorer(state.ProgramFolder);
+
+    const testdata::LoadedFile file = testdata::readCellFile(path, m_buffer);
+    testdata::Slot& slot = state.RecordStore.slot(file.testNumber);
+    m_candidate = slot;
+    testdata::overlayFile(m_candidate, m_buffer, file.size);
+    const DecodedTest decoded = decodeTest(m_candidate, state.TestRecord);
+
+    // From here on the file is taken.
+    slot = m_candidate;
+    state.CurrentFileName = path;
+    m_form.Edit7->setText(path);
+    showDecodedTest(m_form, file.testNumber, decoded);
+
+    // The test is stored and on screen whatever the chart makes of it, so it is listed before a chart
+    // error is passed on.
+    std::exception_ptr chartError;
+    try {
+        m_form.ApplyChartKind();
+    } catch (...) {
+        chartError = std::current_exception();
+    }
+    m_form.SpeedButton4Click();
+    listInSelector(file.testNumber);
+    state.RecordLoaded = true;
+    if (chartError) std::rethrow_exception(chartError);
+}
+
+void TestLoader::listInSelector(quint16 testNumber)
+{
+    ProgramState& state = m_form.state();
+    // Filling the list is no choice of the user's: it must not run the selector's change handler.
+    const QSignalBlocker quiet(m_form.ComboBox1);
+    m_form.ComboBox1->addItem(QString::number(testNumber));
+    ++state.SelectorLastIndex;
+    m_form.ComboBox1->setCurrentIndex(state.SelectorLastIndex);
+}
