@@ -10,13 +10,15 @@ namespace {
 // Takes the frame and the cursor line off the chart for as long as the picture is made. The frame is
 // set back to lowered rather than to what it was: lowered is the chart's only look on screen.
 class PictureLook final {
-  public:
-    explicit PictureLook(chartengine::Chart& chart) : m_chart(chart) {
+public:
+    explicit PictureLook(chartengine::Chart& chart) : m_chart(chart)
+    {
         if (hasCursor()) m_chart.setSeriesActive(CursorSeries, false);
         m_chart.setInnerBevel(chartengine::Bevel::None);
         m_chart.setOuterBevel(chartengine::Bevel::None);
     }
-    ~PictureLook() {
+    ~PictureLook()
+    {
         m_chart.setInnerBevel(chartengine::Bevel::Lowered);
         m_chart.setOuterBevel(chartengine::Bevel::Lowered);
         if (hasCursor()) m_chart.setSeriesActive(CursorSeries, true);
@@ -24,7 +26,7 @@ class PictureLook final {
     PictureLook(const PictureLook&) = delete;
     PictureLook& operator=(const PictureLook&) = delete;
 
-  private:
+private:
     bool hasCursor() const { return m_chart.seriesCount() >= CursorSeries; }
 
     chartengine::Chart& m_chart;
@@ -32,7 +34,8 @@ class PictureLook final {
 
 } // namespace
 
-void SaveChartPicture(chartengine::Chart& chart, QSize clientSize, const QString& path) {
+void SaveChartPicture(chartengine::Chart& chart, QSize clientSize, const QString& path)
+{
     const PictureLook look(chart);
     QString reason;
     if (!chart.writeBmp(path, clientSize, &reason))

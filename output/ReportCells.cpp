@@ -8,17 +8,20 @@ constexpr QChar DimensionSeparator = u'\u0445';
 
 // Single values stand in row 1 so that they sit near the middle of their column's box; the two
 // leading blanks keep them off the ruled line on the left.
-QString indented(const QString& text) {
+QString indented(const QString& text)
+{
     return QStringLiteral("  ") + text;
 }
 
 } // namespace
 
-QString reportDateText(QDate date) {
+QString reportDateText(QDate date)
+{
     return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
-std::vector<ReportCell> ReportCellWrites(const ReportSource& source) {
+std::vector<ReportCell> ReportCellWrites(const ReportSource& source)
+{
     const auto m = [&source](int column, int row) { return source.grid[row][column]; };
     const bool cube = source.shape == QStringLiteral("Куб");
     const bool cylinder = source.shape == QStringLiteral("Цилиндр");

@@ -9,17 +9,11 @@
 namespace output {
 namespace {
 
-QFont headingFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 // Draws a heading (HTML, so that units get real superscripts and the mean its bar) centred in `box`.
-void drawHeading(QPainter& painter, const QRect& box, const QString& html) {
+void drawHeading(QPainter& painter, const QRect& box, const QString& html, const QFont& font)
+{
     QTextDocument document;
-    document.setDefaultFont(headingFont());
+    document.setDefaultFont(font);
     document.setDocumentMargin(0);
     QTextOption option(Qt::AlignHCenter);
     option.setWrapMode(QTextOption::WordWrap);
@@ -37,7 +31,8 @@ void drawHeading(QPainter& painter, const QRect& box, const QString& html) {
 }
 
 // The interior of the heading box over columns first..last, between the rules; y from top to bottom.
-QRect columnsBox(int first, int last, int top, int bottom) {
+QRect columnsBox(int first, int last, int top, int bottom)
+{
     const int left = columnHeadingRuleAfter(first - 1) + 1;
     const int right = columnHeadingRuleAfter(last) - 1;
     return QRect(QPoint(left, top), QPoint(right, bottom));
@@ -67,13 +62,15 @@ constexpr Heading Headings[] = {
     {10, 10, false, u"Марка<br>по морозо-<br>стойкости"},
 };
 
-bool isGroup(const Heading& heading) {
+bool isGroup(const Heading& heading)
+{
     return heading.first != heading.last;
 }
 
 } // namespace
 
-QImage reportColumnHeadings() {
+QImage reportColumnHeadings(const QFont& font)
+{
     QImage image(ColumnHeadingsSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -92,26 +89,27 @@ QImage reportColumnHeadings() {
             painter.drawLine(columnHeadingRuleAfter(heading.first - 1), groupRule, rightRule, groupRule);
             painter.drawLine(rightRule, top, rightRule, bottom);
             drawHeading(painter, columnsBox(heading.first, heading.last, top + 1, groupRule - 1),
-                        QString::fromUtf16(heading.html));
+                        QString::fromUtf16(heading.html), font);
         } else if (heading.lower) {
             painter.drawLine(rightRule, groupRule, rightRule, bottom);
             drawHeading(painter, columnsBox(heading.first, heading.last, groupRule + 1, bottom - 1),
-                        QString::fromUtf16(heading.html));
+                        QString::fromUtf16(heading.html), font);
         } else {
             painter.drawLine(rightRule, top, rightRule, bottom);
             drawHeading(painter, columnsBox(heading.first, heading.last, top + 1, bottom - 1),
-                        QString::fromUtf16(heading.html));
+                        QString::fromUtf16(heading.html), font);
         }
     }
     return image;
 }
 
-QImage reportRowNumbers() {
+QImage reportRowNumbers(const QFont& font)
+{
     QImage image(RowNumbersSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setPen(QPen(Qt::black, 0));
-    painter.setFont(headingFont());
+    painter.setFont(font);
 
     const int right = RowNumbersSize.width() - 1;
     const int divider = RowNumbersFirstRowTop - 1;

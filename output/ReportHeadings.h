@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QSize>
 
@@ -25,17 +26,18 @@ inline constexpr int RowNumbersFirstRowTop = 63;
 
 /// x of the vertical rule right of report column `column` (0..10) in the column-heading picture; the
 /// rule left of column 0 is at columnHeadingRuleAfter(-1).
-constexpr int columnHeadingRuleAfter(int column) {
+constexpr int columnHeadingRuleAfter(int column)
+{
     return ColumnHeadingsTableOffset + ReportColumnWidth + column * ReportColumnPitch;
 }
 
 /// The ruled column headings of the report's table, black on white (962 × 65): "Вес, г" over columns
 /// 4 and 5 and "Показатели морозостойкости" over columns 7 to 9 in the upper 27 pixels, the other
-/// headings over the whole height, with real superscripts (см³, Θ × 10⁻³, Θ̄ × 10⁻³).
-QImage reportColumnHeadings();
+/// headings over the whole height, with real superscripts (см³, Θ × 10⁻³, Θ̄ × 10⁻³), in `font`.
+QImage reportColumnHeadings(const QFont& font);
 
 /// The row-number strip of the report's table (18 × 137): a box with "№" over a box with 1..4, each
 /// number level with one table row.
-QImage reportRowNumbers();
+QImage reportRowNumbers(const QFont& font);
 
 } // namespace output

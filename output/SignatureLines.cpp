@@ -5,16 +5,19 @@
 namespace output {
 namespace {
 
-QString blanks(int count) {
+QString blanks(int count)
+{
     return QString(count, u' ');
 }
-QString underscores(int count) {
+QString underscores(int count)
+{
     return QString(count, u'_');
 }
 
 } // namespace
 
-QStringList designSignatureLines() {
+QStringList designSignatureLines()
+{
     // The blanks place "Ответственное лицо" and its signature line over the right half of the report;
     // the names are placeholders that each laboratory replaces with its own.
     return {
@@ -25,7 +28,8 @@ QStringList designSignatureLines() {
     };
 }
 
-QString signatureFileText(const QString& memoText) {
+QString signatureFileText(const QString& memoText)
+{
     // A memo keeps its lines apart with LF (or the paragraph separator of a rich document).
     QString text = memoText;
     text.replace(QChar::ParagraphSeparator, u'\n');
@@ -35,11 +39,13 @@ QString signatureFileText(const QString& memoText) {
     return text;
 }
 
-QStringList readSignatureLines(const QString& path) {
+QStringList readSignatureLines(const QString& path)
+{
     return platform::readTextLines(path);
 }
 
-void writeSignatureLines(const QString& path, const QString& memoText) {
+void writeSignatureLines(const QString& path, const QString& memoText)
+{
     platform::writeTextFile(path, signatureFileText(memoText));
 }
 

@@ -15,7 +15,8 @@ namespace {
 constexpr QSize ChartSize(777, 377);
 
 // A chart like the main window's: a curve in series 1 and the cursor line in series 11, both in view.
-void fillChart(chartengine::Chart& chart) {
+void fillChart(chartengine::Chart& chart)
+{
     const chartengine::MarkerStyle noMarker{chartengine::MarkerShape::Rectangle, 2, 2, false};
     for (int i = 0; i < 11; ++i)
         chart.addSeries(QColor(Qt::red), 1, noMarker);
@@ -29,7 +30,8 @@ void fillChart(chartengine::Chart& chart) {
 }
 
 // The chart as the picture should show it: drawn without the cursor line and without the frame.
-QImage bareChart(chartengine::Chart& chart) {
+QImage bareChart(chartengine::Chart& chart)
+{
     chart.setSeriesActive(output::CursorSeries, false);
     chart.setInnerBevel(chartengine::Bevel::None);
     chart.setOuterBevel(chartengine::Bevel::None);
@@ -40,12 +42,14 @@ QImage bareChart(chartengine::Chart& chart) {
     return image;
 }
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-qint32 littleEndian32(const QByteArray& bytes, int at) {
+qint32 littleEndian32(const QByteArray& bytes, int at)
+{
     return qint32(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16 |
                   quint32(quint8(bytes[at + 3])) << 24);
 }
@@ -55,15 +59,17 @@ qint32 littleEndian32(const QByteArray& bytes, int at) {
 class ChartPictureTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void writesTheChartWithoutFrameAndCursor_data() {
+private Q_SLOTS:
+    void writesTheChartWithoutFrameAndCursor_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::newRow("bmp name") << QStringLiteral("chart.bmp");
         QTest::newRow("jpg name gets a BMP") << QStringLiteral("chart.jpg");
         QTest::newRow("no extension") << QStringLiteral("chart");
     }
 
-    void writesTheChartWithoutFrameAndCursor() {
+    void writesTheChartWithoutFrameAndCursor()
+    {
         QFETCH(QString, name);
         chartengine::Chart chart;
         fillChart(chart);
@@ -96,7 +102,8 @@ class ChartPictureTest final : public QObject {
         QCOMPARE(chart.render(ChartSize).convertToFormat(QImage::Format_RGB32), onScreen);
     }
 
-    void replacesAnExistingFile() {
+    void replacesAnExistingFile()
+    {
         chartengine::Chart chart;
         fillChart(chart);
         QTemporaryDir dir;
@@ -111,7 +118,8 @@ class ChartPictureTest final : public QObject {
         QCOMPARE(littleEndian32(bytes, 2), bytes.size());
     }
 
-    void unwritableFolderRestoresTheChart() {
+    void unwritableFolderRestoresTheChart()
+    {
         chartengine::Chart chart;
         fillChart(chart);
         const QImage onScreen = chart.render(ChartSize);
@@ -132,7 +140,8 @@ class ChartPictureTest final : public QObject {
         QCOMPARE(chart.render(ChartSize), onScreen);
     }
 
-    void emptyChartIsSavedLikeAnyOther() {
+    void emptyChartIsSavedLikeAnyOther()
+    {
         chartengine::Chart chart;
         const chartengine::MarkerStyle noMarker{chartengine::MarkerShape::Rectangle, 2, 2, false};
         for (int i = 0; i < 15; ++i)

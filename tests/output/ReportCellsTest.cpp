@@ -15,7 +15,8 @@ namespace {
 
 // A test of three samples with nominal dimensions in row 3; every grid text is distinct so that a
 // cell taken from the wrong place shows.
-ReportSource loadedTest(const QString& shape) {
+ReportSource loadedTest(const QString& shape)
+{
     ReportSource source;
     source.testNumber = QStringLiteral("17");
     source.series = QStringLiteral("4");
@@ -38,7 +39,8 @@ ReportSource loadedTest(const QString& shape) {
 }
 
 // The writes after the dimension column, which every shape gets alike.
-Cells tailCells() {
+Cells tailCells()
+{
     Cells cells;
     for (int row = 0; row < 3; ++row)
         for (int column : {4, 5, 7, 8})
@@ -49,7 +51,8 @@ Cells tailCells() {
     return cells;
 }
 
-Cells expectedFor(const QStringList& dimensionTexts) {
+Cells expectedFor(const QStringList& dimensionTexts)
+{
     Cells cells = {{0, 1, QStringLiteral("  17")},
                    {1, 1, QStringLiteral("  4")},
                    {1, 2, QStringLiteral("  12.02.2008")}};
@@ -67,8 +70,9 @@ Cells expectedFor(const QStringList& dimensionTexts) {
 class ReportCellsTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void writes_data() {
+private Q_SLOTS:
+    void writes_data()
+    {
         QTest::addColumn<ReportSource>("source");
         QTest::addColumn<Cells>("expected");
 
@@ -102,7 +106,8 @@ class ReportCellsTest final : public QObject {
         QTest::newRow("no test loaded") << empty << blank;
     }
 
-    void writes() {
+    void writes()
+    {
         QFETCH(ReportSource, source);
         QFETCH(Cells, expected);
         const Cells cells = output::ReportCellWrites(source);
@@ -115,7 +120,8 @@ class ReportCellsTest final : public QObject {
         }
     }
 
-    void multiplicationSignIsCyrillic() {
+    void multiplicationSignIsCyrillic()
+    {
         const Cells cells = output::ReportCellWrites(loadedTest(QStringLiteral("Цилиндр")));
         const auto size =
             std::find_if(cells.begin(), cells.end(), [](const ReportCell& c) { return c.column == 2; });
@@ -123,7 +129,8 @@ class ReportCellsTest final : public QObject {
         QCOMPARE(size->text.at(3).unicode(), char16_t(0x0445));
     }
 
-    void onlyTheMappedCellsAreWritten() {
+    void onlyTheMappedCellsAreWritten()
+    {
         // Row 3 carries only the size and the volume; column 6 of the main grid never reaches the report.
         for (const ReportCell& cell : output::ReportCellWrites(loadedTest(QStringLiteral("Куб")))) {
             QVERIFY(cell.column >= 0 && cell.column < output::ReportColumns);
@@ -133,7 +140,8 @@ class ReportCellsTest final : public QObject {
         }
     }
 
-    void dateText_data() {
+    void dateText_data()
+    {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("text");
         QTest::newRow("single digits") << QDate(2008, 3, 5) << QStringLiteral("5.3.2008");
@@ -141,7 +149,8 @@ class ReportCellsTest final : public QObject {
         QTest::newRow("tenth day of the tenth month") << QDate(2010, 10, 10) << QStringLiteral("10.10.2010");
     }
 
-    void dateText() {
+    void dateText()
+    {
         QFETCH(QDate, date);
         QFETCH(QString, text);
         QCOMPARE(output::reportDateText(date), text);

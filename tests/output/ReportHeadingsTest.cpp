@@ -9,14 +9,17 @@ using output::columnHeadingRuleAfter;
 
 namespace {
 
-bool isInk(QRgb pixel) {
+bool isInk(QRgb pixel)
+{
     return qGray(pixel) < 128;
 }
-bool isBlack(QRgb pixel) {
+bool isBlack(QRgb pixel)
+{
     return (pixel & 0xFFFFFF) == 0;
 }
 
-int inkIn(const QImage& image, const QRect& area) {
+int inkIn(const QImage& image, const QRect& area)
+{
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -25,7 +28,8 @@ int inkIn(const QImage& image, const QRect& area) {
 }
 
 // The rows of `area` that carry ink, as a span (empty when there is none).
-QPair<int, int> inkRows(const QImage& image, const QRect& area) {
+QPair<int, int> inkRows(const QImage& image, const QRect& area)
+{
     int first = -1;
     int last = -1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -34,6 +38,13 @@ QPair<int, int> inkRows(const QImage& image, const QRect& area) {
         last = y;
     }
     return {first, last};
+}
+
+QFont headingFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
 }
 
 constexpr int Top = 0;
@@ -45,8 +56,9 @@ constexpr int GroupRule = output::ColumnHeadingsGroupHeight;
 class ReportHeadingsTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void columnsAreLevelWithTheTable() {
+private Q_SLOTS:
+    void columnsAreLevelWithTheTable()
+    {
         // The picture stands at x = 37, the table at x = 40 with 86-pixel columns and a rule after each.
         for (int column = 0; column < 11; ++column) {
             const int tableRule = 40 + column * 87 + 86;
@@ -55,7 +67,8 @@ class ReportHeadingsTest final : public QObject {
         QCOMPARE(37 + columnHeadingRuleAfter(-1), 39);
     }
 
-    void columnRules_data() {
+    void columnRules_data()
+    {
         QTest::addColumn<int>("after");
         QTest::addColumn<bool>("upperPart");
         QTest::newRow("left frame") << -1 << true;
@@ -66,10 +79,11 @@ class ReportHeadingsTest final : public QObject {
                 << column << false;
     }
 
-    void columnRules() {
+    void columnRules()
+    {
         QFETCH(int, after);
         QFETCH(bool, upperPart);
-        const QImage image = output::reportColumnHeadings();
+        const QImage image = output::reportColumnHeadings(headingFont());
         QCOMPARE(image.size(), output::ColumnHeadingsSize);
         const int x = columnHeadingRuleAfter(after);
         for (int y = GroupRule; y <= Bottom; ++y)
@@ -78,8 +92,9 @@ class ReportHeadingsTest final : public QObject {
         QCOMPARE(isBlack(image.pixel(x, Top + 2)), upperPart);
     }
 
-    void frameAndGroupRules() {
-        const QImage image = output::reportColumnHeadings();
+    void frameAndGroupRules()
+    {
+        const QImage image = output::reportColumnHeadings(headingFont());
         const int left = columnHeadingRuleAfter(-1);
         const int right = columnHeadingRuleAfter(10);
         for (int x = left; x <= right; ++x) {
@@ -96,7 +111,8 @@ class ReportHeadingsTest final : public QObject {
         QCOMPARE(inkIn(image, QRect(0, Bottom + 1, image.width(), image.height() - Bottom - 1)), 0);
     }
 
-    void everyHeadingBoxHasItsText_data() {
+    void everyHeadingBoxHasItsText_data()
+    {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
         QTest::addColumn<int>("top");
@@ -119,12 +135,13 @@ class ReportHeadingsTest final : public QObject {
         row("grade", 10, 10, Top, Bottom);
     }
 
-    void everyHeadingBoxHasItsText() {
+    void everyHeadingBoxHasItsText()
+    {
         QFETCH(int, first);
         QFETCH(int, last);
         QFETCH(int, top);
         QFETCH(int, bottom);
-        const QImage image = output::reportColumnHeadings();
+        const QImage image = output::reportColumnHeadings(headingFont());
         const QRect inside(QPoint(columnHeadingRuleAfter(first - 1) + 1, top + 1),
                            QPoint(columnHeadingRuleAfter(last) - 1, bottom - 1));
         QVERIFY(inkIn(image, inside) > 30);
@@ -134,8 +151,9 @@ class ReportHeadingsTest final : public QObject {
         QCOMPARE(inkIn(image, QRect(border.left(), border.bottom(), border.width(), 1)), 0);
     }
 
-    void rowNumberStrip() {
-        const QImage image = output::reportRowNumbers();
+    void rowNumberStrip()
+    {
+        const QImage image = output::reportRowNumbers(headingFont());
         QCOMPARE(image.size(), output::RowNumbersSize);
         const int first = output::RowNumbersFirstRowTop;
         const int right = image.width() - 1;

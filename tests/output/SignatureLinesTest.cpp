@@ -11,7 +11,8 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
@@ -27,8 +28,9 @@ const QRegularExpression SecondLine(QStringLiteral(
 class SignatureLinesTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void designLayout() {
+private Q_SLOTS:
+    void designLayout()
+    {
         const QStringList lines = output::designSignatureLines();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0].size(), 160);
@@ -37,7 +39,8 @@ class SignatureLinesTest final : public QObject {
         QVERIFY(SecondLine.match(lines[1]).hasMatch());
     }
 
-    void fileText_data() {
+    void fileText_data()
+    {
         QTest::addColumn<QString>("memo");
         QTest::addColumn<QString>("file");
         QTest::newRow("one line") << QStringLiteral("a b") << QStringLiteral("a b");
@@ -49,13 +52,15 @@ class SignatureLinesTest final : public QObject {
         QTest::newRow("empty memo") << QString() << QString();
     }
 
-    void fileText() {
+    void fileText()
+    {
         QFETCH(QString, memo);
         QFETCH(QString, file);
         QCOMPARE(output::signatureFileText(memo), file);
     }
 
-    void designLinesWriteThreeHundredFortySixBytes() {
+    void designLinesWriteThreeHundredFortySixBytes()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("N.ns"));
         const QStringList lines = output::designSignatureLines();
@@ -67,7 +72,8 @@ class SignatureLinesTest final : public QObject {
         QCOMPARE(output::readSignatureLines(path), lines);
     }
 
-    void writeFailureNamesThePath() {
+    void writeFailureNamesThePath()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Temp/N.ns")); // Temp does not exist
         try {
@@ -79,7 +85,8 @@ class SignatureLinesTest final : public QObject {
         QVERIFY(!QFile::exists(path));
     }
 
-    void laboratoryFileFitsTheLayout() {
+    void laboratoryFileFitsTheLayout()
+    {
         // The demo laboratory's file: the design lines with the laboratory's own names.
         const QByteArray bytes = fileBytes(QStringLiteral(FROSTDIL_SOURCE_DIR "/lab/N.ns"));
         QCOMPARE(bytes.size(), 346);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace output {
+
+/// Reads a BMP picture file, whatever its name's extension.
+/// Throws platform::Error("Cannot open file ...") when the file cannot be read, and
+/// platform::Error("Bitmap image is not valid") when its content is not a whole BMP picture.
+QImage loadBmpPicture(const QString& path);
+
+} // namespace output
