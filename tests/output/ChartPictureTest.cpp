@@ -22,9 +22,9 @@ void fillChart(chartengine::Chart& chart)
         chart.addSeries(QColor(Qt::red), 1, noMarker);
     chart.addTitleLine(QStringLiteral("График зависимости изменения объема камеры от времени"));
     for (int t = 0; t <= 10; ++t)
-        chart.addPoint(1, t * 100.0, -(t % 4) * 0.5, QString(), QColor(0xFF0000));
-    chart.addPoint(output::CursorSeries, 420.0, 0.0, QString(), QColor(0x000000));
-    chart.addPoint(output::CursorSeries, 420.0, -1.5, QString(), QColor(0x000000));
+        chart.addPoint(1, t * 100.0, -(t % 4) * 0.5, QString(), QColor(0xFF, 0, 0));
+    chart.addPoint(output::CursorSeries, 420.0, 0.0, QString(), QColor(0, 0, 0));
+    chart.addPoint(output::CursorSeries, 420.0, -1.5, QString(), QColor(0, 0, 0));
     chart.setInnerBevel(chartengine::Bevel::Lowered);
     chart.setOuterBevel(chartengine::Bevel::Lowered);
 }
