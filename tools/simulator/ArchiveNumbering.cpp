@@ -1,0 +1,51 @@
+#include "tools/simulator/ArchiveNumbering.h"
+
+#include "testdata/RecordStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <bitset>
+
+namespace simulator {
+
+QString archiveFileName(int testNumber)
+{
+    return QStringLiteral("test_%1.cell").arg(testNumber, 4, 10, QLatin1Char('0'));
+}
+
+int nextTestNumber(const QString& archiveFolder)
+{
+    using testdata::FirstTestNumber;
+    using testdata::LastTestNumber;
+    std::bitset<LastTestNumber + 1> taken;
+    const auto take = [&taken](long long number) {
+        if (number >= FirstTestNumber && number <= LastTestNumber) taken.set(static_cast<std::size_t>(number));
+    };
+
+    static const QRegularExpression namePattern(QStringLiteral("^test_(\\d{1,9})\\.cell$"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QDir folder(archiveFolder);
+    const QStringList names = folder.entryList({QStringLiteral("*.cell")}, QDir::Files);
+    for (const QString& name : names) {
+        if (const auto match = namePattern.match(name); match.hasMatch()) take(match.captured(1).toLongLong());
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray start = file.read(2);
+            if (start.size() == 2) take(static_cast<unsigned char>(start[0]) | static_cast<unsigned char>(start[1]) << 8);
+        }
+    }
+
+    int highest = 0;
+    for (int number = LastTestNumber; number >= FirstTestNumber && highest == 0; --number) {
+        if (taken.test(static_cast<std::size_t>(number))) highest = number;
+    }
+    if (highest < LastTestNumber) return highest + 1;
+    for (int number = FirstTestNumber; number <= LastTestNumber; ++number) {
+        if (!taken.test(static_cast<std::size_t>(number))) return number;
+    }
+    return 0;
+}
+
+} // namespace simulator
