@@ -1,0 +1,129 @@
+#include "processing/Smoothing.h"
+
+#include "platform/CheckedDivision.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace processing {
+
+namespace {
+
+constexpr int MaxDegree = 9;
+constexpr int SmoothingDegree = 4;
+// Room of the working vectors; index 0 is unused so that the loops read as the normal equations do.
+constexpr int WorkRoom = 20;
+
+using Vector = std::array<double, WorkRoom + 1>;
+using Matrix = std::array<Vector, WorkRoom + 1>;
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+/// The measured slots of a chamber that lie inside the series (a count is never above 255 in a file,
+/// but a record can be filled by hand).
+int measuredSlots(const testdata::TestRecord& record, int chamber)
+{
+    return std::clamp(record.ChamberPointCount[chamber], 0, testdata::PointSlots);
+}
+
+/// Whether the times of the measured slots take at least `wanted` different values; fewer make the
+/// normal equations of a polynomial with `wanted` coefficients singular.
+bool hasDistinctTimes(const testdata::PointSeries& times, int count, int wanted)
+{
+    std::array<double, SmoothingDegree + 1> seen{};
+    int found = 0;
+    for (int i = 0; i < count && found < wanted; ++i) {
+        const double t = times[at(i)];
+        if (std::find(seen.begin(), seen.begin() + found, t) == seen.begin() + found) seen[at(found++)] = t;
+    }
+    return found >= wanted;
+}
+
+/// c9·x⁹ + … + c1·x + c0, each term as c_p·x·x·…·x, the highest power first and c0 last, summed in
+/// extended precision so that the smoothed values do not depend on how the compiler orders the terms.
+double evaluatePolynomial(const std::array<double, 10>& coefficients, double x)
+{
+    long double sum = 0.0L;
+    for (int p = MaxDegree; p >= 1; --p) {
+        long double term = coefficients[at(p)];
+        for (int factor = 0; factor < p; ++factor) term *= x;
+        sum += term;
+    }
+    sum += coefficients[0];
+    return static_cast<double>(sum);
+}
+
+} // namespace
+
+void FitPolynomial(testdata::TestRecord& record, int chamber, int degree, int count, int start)
+{
+    if (degree < 0 || degree > MaxDegree) throw std::out_of_range("polynomial degree outside 0..9");
+    if (chamber < 1 || chamber > testdata::ChamberCount) throw std::out_of_range("chamber outside 1..4");
+    const int m = degree + 1;
+    // Only slots inside the series take part: a range reaching past slot 255 or before slot 0 is cut.
+    const int first = std::max(start, 0);
+    const int end = std::min(start + std::max(count, 0), testdata::PointSlots);
+
+    const testdata::PointSeries& times = record.ChamberTime[chamber];
+    const testdata::PointSeries& temperatures = record.ChamberTemperature[chamber];
+    Vector S{};
+    Vector B{};
+    Vector U{};
+    for (int i = first; i < end; ++i) {
+        const double x = times[at(i)];
+        double xp = 1.0;
+        double yp = temperatures[at(i)];
+        for (int j = 1; j <= 2 * m - 1; ++j) {
+            if (j <= m) {
+                B[at(j)] += yp;
+                yp *= x;
+            }
+            S[at(j)] += xp;
+            xp *= x;
+        }
+    }
+
+    Matrix A{};
+    for (int r = 1; r <= m; ++r) {
+        for (int q = 1; q <= m; ++q) A[at(r)][at(q)] = S[at(r + q - 1)];
+    }
+
+    // Gaussian elimination without pivoting; the entries left of the diagonal are never read again.
+    for (int q = 1; q <= m - 1; ++q) {
+        for (int r = q + 1; r <= m; ++r) {
+            const double f = platform::checkedDivide(-A[at(r)][at(q)], A[at(q)][at(q)]);
+            for (int l = q + 1; l <= m; ++l) A[at(r)][at(l)] = A[at(r)][at(l)] + f * A[at(q)][at(l)];
+            B[at(r)] = B[at(r)] + f * B[at(q)];
+        }
+    }
+
+    U[at(m)] = platform::checkedDivide(B[at(m)], A[at(m)][at(m)]);
+    for (int r = m - 1; r >= 1; --r) {
+        double sum = B[at(r)];
+        for (int l = r + 1; l <= m; ++l) sum = sum - U[at(l)] * A[at(r)][at(l)];
+        U[at(r)] = platform::checkedDivide(sum, A[at(r)][at(r)]);
+    }
+
+    for (int p = 0; p <= degree; ++p) record.PolyCoef[at(p)] = U[at(p + 1)];
+}
+
+std::vector<int> SmoothTemperatures(testdata::TestRecord& record)
+{
+    std::vector<int> skipped;
+    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+        if (!record.isPresent(chamber)) continue;
+        const int count = measuredSlots(record, chamber);
+        if (!hasDistinctTimes(record.ChamberTime[chamber], count, SmoothingDegree + 1)) {
+            skipped.push_back(chamber);
+            continue;
+        }
+        FitPolynomial(record, chamber, SmoothingDegree, count, 0);
+        testdata::PointSeries& temperatures = record.ChamberTemperature[chamber];
+        for (int i = 0; i < count; ++i)
+            temperatures[at(i)] = evaluatePolynomial(record.PolyCoef, record.ChamberTime[chamber][at(i)]);
+    }
+    return skipped;
+}
+
+} // namespace processing
