@@ -1,11 +1,15 @@
 #pragma once
 
+#include "chartengine/Bevel.h"
+#include "chartengine/ChartLayout.h"
 #include "chartengine/LineSeries.h"
 #include "chartengine/Range.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +21,6 @@ class QPainter;
 class QPagedPaintDevice;
 
 namespace chartengine {
-
-enum class Bevel { None, Lowered };
 
 /// A titled axis; the bottom one may be inverted (highest value at the left).
 struct AxisTitle {
@@ -38,11 +40,14 @@ class Chart final {
 public:
     Chart();
     ~Chart();
+    Chart(const Chart&) = delete;
+    Chart& operator=(const Chart&) = delete;
 
     // Title.
     void clearTitle();
     void addTitleLine(const QString& line);
     QStringList titleLines() const;
+    /// The title face; a point size is taken at 96 pixels per inch, Arial falls back to its twin.
     void setTitleFont(const QFont& font);
     void setTitleColor(QColor color);
 
@@ -53,7 +58,8 @@ public:
     const AxisTitle& bottomAxis() const;
     const AxisTitle& leftAxis() const;
 
-    // Series, addressed by position from 1 (the first is Series1).
+    // Series, addressed by position from 1 (the first is Series1). A number out of range throws
+    // std::out_of_range.
     LineSeries& addSeries(QColor color, int lineWidth, MarkerStyle marker);
     LineSeries& series(int number);
     const LineSeries& series(int number) const;
@@ -69,24 +75,37 @@ public:
     Bevel innerBevel() const;
     Bevel outerBevel() const;
 
-    /// The ranges the chart is drawn with now: over the points of the active series, widened for
-    /// markers, rounded to nice ticks. With no points, 0..1 (as an empty chart shows).
+    /// The size in screen pixels the chart is laid out at when no paint says otherwise: the last
+    /// size painted at (by paint, render, writeBmp or print), 777 × 377 before the first paint.
+    QSize layoutSize() const;
+    void setLayoutSize(QSize size);
+
+    /// The ranges the chart is drawn with now at layoutSize(): over the points of the active series,
+    /// widened for markers, rounded to nice ticks. With no points, 0..1 (as an empty chart shows).
+    /// Adding points inside these ranges without markers (a cursor line from the left axis' maximum
+    /// to its minimum) leaves them unchanged.
     Range bottomAxisRange() const;
     Range leftAxisRange() const;
 
-    /// Draws the whole chart into `bounds` (frame, title, axes, grid, series).
+    /// Where everything goes when the chart is drawn at `size` screen pixels now (the back wall, the
+    /// axes' transforms and ticks): lets a caller find the pixel of a value.
+    ChartLayout layout(QSizeF size) const;
+
+    /// Draws the whole chart into `bounds` (frame, title, axes, grid, series). `bounds` is in device
+    /// pixels; the chart is laid out at bounds / deviceScale screen pixels and drawn scaled.
     void paint(QPainter& painter, const QRect& bounds, const RenderContext& context = {}) const;
 
-    /// The chart drawn into an image of `size`.
+    /// The chart drawn into an RGB32 image of `size` pixels.
     QImage render(QSize size) const;
 
-    /// Writes the chart drawn at `size` as an uncompressed 24-bit Windows BMP file. On failure returns
-    /// false and sets `errorText` to the system's reason.
+    /// Writes the chart drawn at `size` as an uncompressed 24-bit Windows BMP file, replacing any file
+    /// of that name. On failure returns false and sets `errorText` to the system's reason.
     bool writeBmp(const QString& path, QSize size, QString* errorText) const;
 
-    /// Prints the chart on one page of `device` (which the caller has begun a job on or not; a painter
-    /// is opened on it): within margins of 15 % of the page, keeping the aspect ratio of `size`.
-    void print(QPagedPaintDevice& device, QSize size) const;
+    /// Prints the chart on one page of `device` (a painter is opened on it and closed): laid out as
+    /// on a screen of `size` pixels, scaled to fit within margins of 15 % of the page, centred.
+    /// Returns false when no painter can be begun on the device or the device reports an error.
+    bool print(QPagedPaintDevice& device, QSize size) const;
 
     /// Called after every change that alters what is drawn (a widget repaints on it).
     void setChangeListener(std::function<void()> listener);

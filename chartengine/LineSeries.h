@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace chartengine {
@@ -24,7 +25,8 @@ struct ChartPoint {
     QColor color;
 };
 
-/// A line series: points kept in ascending X, joined in that order.
+/// A line series: points kept in ascending X, joined in that order. Every change is reported to the
+/// chart that owns the series, so that it repaints.
 class LineSeries final {
 public:
     LineSeries(QColor color, int lineWidth, MarkerStyle marker);
@@ -32,7 +34,7 @@ public:
     /// Removes every point.
     void clear();
     /// Inserts the point after every point whose X is not greater than its X (equal X goes last).
-    /// O(1) when X is not below the last point's X.
+    /// O(1) when X is not below the last point's X. A point whose X is not a number goes last.
     void addPoint(double x, double y, const QString& label, QColor color);
 
     const std::vector<ChartPoint>& points() const { return m_points; }
@@ -48,20 +50,27 @@ public:
 
     /// Lets the markers widen the axis margins so that markers at the edges are drawn whole.
     bool markersWidenMargins() const { return m_markersWidenMargins; }
-    void setMarkersWidenMargins(bool widen) { m_markersWidenMargins = widen; }
+    void setMarkersWidenMargins(bool widen);
 
     /// Text labels at the points (value marks); hidden in this program.
     bool marksVisible() const { return m_marksVisible; }
-    void setMarksVisible(bool visible) { m_marksVisible = visible; }
+    void setMarksVisible(bool visible);
+
+    /// The colour the point `index` (from 0) is drawn in: its own, or the series' when it has none.
+    QColor pointColor(int index) const;
 
 private:
+    friend class Chart;
+    void changed() const;
+
     QColor m_color;
-    int m_lineWidth;
+    int m_lineWidth = 1;
     MarkerStyle m_marker;
     std::vector<ChartPoint> m_points;
     bool m_active = true;
     bool m_markersWidenMargins = true;
     bool m_marksVisible = false;
+    std::function<void()> m_onChange;  // set by the owning chart
 };
 
 } // namespace chartengine
