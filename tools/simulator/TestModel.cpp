@@ -116,7 +116,7 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         Chamber& c = chambers[static_cast<std::size_t>(k - 1)];
         c.follow = 1 - std::exp(-1 / random.uniform(240, 360));
         c.contraction = random.uniform(0.035, 0.045);
-        c.nucleation = -random.uniform(0.8, 2.5);
+        c.nucleation = -random.uniform(1.0, 3.0);
         c.temperature = RoomTemperature + random.uniform(-0.3, 0.3);
         const double chamberFactor = random.uniform(0.92, 1.08);
         const Dimensions sampled = nominalDimensions(o.cylinder, random);

@@ -59,7 +59,7 @@ struct SimulatedTest {
 
 /// Simulates one freezing test: the refrigerator cools the chambers from about +20 °C to about −20 °C;
 /// each chamber's liquid contracts in proportion to its temperature; the pore water of a sample supercools
-/// to between −0.8 and −2.5 °C, then freezes and expands, so the volume curve has its first local
+/// to between −1 and −3 °C, then freezes and expands, so the volume curve has its first local
 /// minimum a few points after the temperature crosses 0 °C. The fourth channel is a reference chamber
 /// without a sample. Readings carry noise at the device's resolution (0.001 cm³, 0.1 °C). The device's
 /// evaluation gives ΔV and Θ per chamber, the mean Θ̄ and the grade. The same options and seed give the

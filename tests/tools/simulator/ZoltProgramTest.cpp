@@ -1,0 +1,121 @@
+#include "testdata/CellFileReader.h"
+#include "testdata/CellHeader.h"
+#include "testdata/Measurements.h"
+#include "tests/support/TestRegistry.h"
+#include "tools/simulator/CellFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runZolt(const QString& folder, const QStringList& arguments = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(ZOLT_EXECUTABLE), arguments);
+    if (!process.waitForFinished(30000)) return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class ZoltProgramTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void executableName() { QCOMPARE(QFileInfo(QStringLiteral(ZOLT_EXECUTABLE)).fileName(), QStringLiteral("zolt.exe")); }
+
+    // Run bare in a folder, as the main program runs it: each run adds the next test to Archive/.
+    void measuresNextTest()
+    {
+        QTemporaryDir folder;
+        const Run first = runZolt(folder.path());
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY2(first.out.contains(QStringLiteral("Archive/test_0001.cell")), qPrintable(first.out));
+        const Run second = runZolt(folder.path());
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.out.contains(QStringLiteral("Archive/test_0002.cell")), qPrintable(second.out));
+
+        auto buffer = std::make_unique<testdata::ReadBuffer>();
+        const testdata::LoadedFile loaded =
+            testdata::readCellFile(QDir(folder.path()).filePath(QStringLiteral("Archive/test_0002.cell")), *buffer);
+        QCOMPARE(loaded.testNumber, 2);
+        QCOMPARE(loaded.size, 9728);
+        const testdata::CellHeader header = testdata::readCellHeader(*buffer);
+        const QDate today = QDate::currentDate();
+        QVERIFY(QDate(2000 + header.yearSince2000, header.month, header.day).daysTo(today) <= 1);
+    }
+
+    void continuesAfterExistingTests()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Archive")));
+        simulator::CellFile existing;
+        existing.setU16(0, 41);
+        existing.writeTo(QDir(folder.path()).filePath(QStringLiteral("Archive/old.cell")));
+        const Run run = runZolt(folder.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("Archive/test_0042.cell"))));
+    }
+
+    void chosenTest()
+    {
+        QTemporaryDir folder;
+        const Run run = runZolt(folder.path(), {QStringLiteral("--number"), QStringLiteral("5"), QStringLiteral("--present"),
+                                                QStringLiteral("1,0,1"), QStringLiteral("--shape"), QStringLiteral("cylinder"),
+                                                QStringLiteral("--points"), QStringLiteral("130"), QStringLiteral("--out"),
+                                                QStringLiteral("fixtures/five.cell")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!QDir(folder.path()).exists(QStringLiteral("Archive")));
+        auto buffer = std::make_unique<testdata::ReadBuffer>();
+        testdata::readCellFile(QDir(folder.path()).filePath(QStringLiteral("fixtures/five.cell")), *buffer);
+        testdata::TestRecord record;
+        testdata::decodeMeasurements(*buffer, record);
+        QCOMPARE(record.ChamberPresent.items, (std::array<std::int32_t, 3>{1, 0, 1}));
+        QCOMPARE(record.ChamberPointCount.items, (std::array<std::int32_t, 4>{130, 130, 130, 130}));
+        QVERIFY(!testdata::readCellHeader(*buffer).isCube());
+    }
+
+    void badArgumentsWriteNothing()
+    {
+        QTemporaryDir folder;
+        const Run run = runZolt(folder.path(), {QStringLiteral("--points"), QStringLiteral("5")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains(QStringLiteral("--points")));
+        QVERIFY(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void unwritableArchive()
+    {
+        QTemporaryDir folder;
+        QFile blocker(QDir(folder.path()).filePath(QStringLiteral("Archive")));  // a file where the folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Run run = runZolt(folder.path());
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("Cannot create file")), qPrintable(run.err));
+    }
+
+    void help()
+    {
+        QTemporaryDir folder;
+        const Run run = runZolt(folder.path(), {QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("--number")));
+        QVERIFY(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+};
+
+FROSTDIL_REGISTER_TEST(ZoltProgramTest)
+#include "ZoltProgramTest.moc"
