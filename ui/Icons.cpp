@@ -3,10 +3,16 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The pictures live in this static library; its resource initialiser must be called by name or the
+// linker drops it.
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
+
 namespace ui {
 
 QPixmap renderSvg(const QString& resource, QSize size)
 {
+    static const bool resourcesReady = (initIconResources(), true);
+    Q_UNUSED(resourcesReady);
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);

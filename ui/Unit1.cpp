@@ -45,6 +45,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 
     // The client area is fixed; the window takes the menu bar's height on top of it and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     move(15, 2);
 
     FormCreate();

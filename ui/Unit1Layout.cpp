@@ -20,6 +20,7 @@ constexpr int ToolBarHeight = 32;  // the header panel starts here
 constexpr int ToolButtonSide = 33;
 constexpr int LogoWidth = 241;
 constexpr int LogoHeight = 49;
+constexpr int LogoRight = 8 + 969;  // flush with the header panel's right edge
 
 QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& icon)
 {
@@ -96,7 +97,7 @@ void TForm1::buildToolBar(QWidget* client)
     // that it does not cover the first row of the header panel.
     const int shownHeight = ToolBarHeight - 2;
     const int shownWidth = LogoWidth * shownHeight / LogoHeight;
-    Image5 = place(new QLabel(client), QStringLiteral("Image5"), client->width() - 8 - LogoWidth, 1, LogoWidth,
+    Image5 = place(new QLabel(client), QStringLiteral("Image5"), LogoRight - LogoWidth, 1, LogoWidth,
                    shownHeight);
     Image5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Image5->setPixmap(ui::renderSvg(QStringLiteral(":/icons/logo.svg"), QSize(shownWidth, shownHeight)));
