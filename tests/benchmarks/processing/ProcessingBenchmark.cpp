@@ -1,0 +1,60 @@
+// Times the processing of one decoded test as a decode and a result chart need it: smoothing, the
+// results grid and the result curves of the three chambers. Prints the median of many runs.
+
+#include "processing/ResultCurve.h"
+#include "processing/ResultsGrid.h"
+#include "processing/Smoothing.h"
+#include "testdata/CellHeader.h"
+#include "testdata/Measurements.h"
+#include "tools/simulator/TestModel.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double medianMicroseconds(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    simulator::SimulationOptions options;
+    options.points = 200;
+    options.seed = 7;
+    const testdata::Slot slot = simulator::simulateTest(options).file().toSlot();
+    const testdata::CellHeader header = testdata::readCellHeader(slot);
+    testdata::TestRecord decoded;
+    testdata::decodeMeasurements(slot, decoded);
+
+    constexpr int Runs = 5000;
+    std::vector<double> samples;
+    samples.reserve(Runs);
+    testdata::TestRecord record = decoded;
+    int curves = 0;
+    for (int run = 0; run < Runs; ++run) {
+        // Smoothing must start from the measured temperatures, as after every decode.
+        record.ChamberTemperature = decoded.ChamberTemperature;
+        const auto start = Clock::now();
+        processing::SmoothTemperatures(record);
+        const auto grid = processing::FillResultsGrid(record, header);
+        const auto found = processing::FindCharacteristicPoint(record);
+        for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber)
+            curves += processing::ComputeResultCurve(record, chamber, found[chamber]).has_value() ? 1 : 0;
+        const auto stop = Clock::now();
+        samples.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
+        curves += grid.cube ? 0 : 1;
+    }
+
+    std::printf("processing of one test (%d points, 3 chambers): median %.2f us over %d runs (%d curves)\n",
+                options.points, medianMicroseconds(samples), Runs, curves);
+    return 0;
+}
