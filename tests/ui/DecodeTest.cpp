@@ -1,0 +1,273 @@
+#include "platform/Messages.h"
+#include "platform/NumberFormat.h"
+#include "processing/GradeNames.h"
+#include "testdata/CellLayout.h"
+#include "testdata/LoadMessages.h"
+#include "tests/support/TestRegistry.h"
+#include "tests/ui/LoadingFixture.h"
+#include "ui/ChartWidget.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimeEdit>
+
+using loadingtests::Laboratory;
+using loadingtests::simulatedFile;
+using simulator::CellFile;
+
+namespace {
+
+// Sets the default locale for the life of a test and puts the previous one back.
+class LocaleScope final {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(m_previous); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale m_previous;
+};
+
+QString cell(const TForm1& form, int row, int column)
+{
+    const QTableWidgetItem* item = form.StringGrid1->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void typeInCell(TForm1& form, int row, int column, const QString& text)
+{
+    form.StringGrid1->item(row, column)->setText(text);
+}
+
+QStringList shownTexts(const TForm1& form)
+{
+    QStringList texts = {form.Edit2->text(),
+                         form.DateTimePicker2->time().toString(QStringLiteral("HH:mm:ss")),
+                         form.DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")),
+                         form.ComboBox2->currentText(),
+                         form.ComboBox3->currentText(),
+                         form.Edit6->text(),
+                         form.Label11->text(),
+                         form.Label13->text()};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 9; ++column) texts << cell(form, row, column);
+    return texts;
+}
+
+} // namespace
+
+class DecodeTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Header bytes 07 00 03 00 05 09 0F 03 07 00 01 FA 00: test 7, series 3, 09:05:00 on 15.03.2007, heavy
+    // concrete, a cylinder, 25 MPa.
+    void headerControls()
+    {
+        Laboratory lab;
+        CellFile file = simulatedFile(1);
+        const std::uint8_t header[] = {0x07, 0x00, 0x03, 0x00, 0x05, 0x09, 0x0F, 0x03, 0x07, 0x00, 0x01, 0xFA, 0x00};
+        for (int offset = 0; offset < 13; ++offset) file.setByte(offset, header[offset]);
+        lab.load({lab.write(file, QStringLiteral("seven.cell"))});
+
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(7));
+        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("3"));
+        QCOMPARE(lab.form->DateTimePicker2->time(), QTime(9, 5, 0));
+        QCOMPARE(lab.form->DateTimePicker1->date(), QDate(2007, 3, 15));
+        QCOMPARE(lab.form->ComboBox2->currentIndex(), 0);
+        QCOMPARE(lab.form->ComboBox2->currentText(), QStringLiteral("Бетон тяжелый"));
+        QCOMPARE(lab.form->ComboBox3->currentIndex(), 1);
+        QCOMPARE(lab.form->ComboBox3->currentText(), QStringLiteral("Цилиндр"));
+        QCOMPARE(lab.form->Edit6->text(), QStringLiteral("25"));
+        QVERIFY(lab.form->Image7->isHidden());
+        QVERIFY(!lab.form->Image8->isHidden());
+        QCOMPARE(cell(*lab.form, 3, 0), QStringLiteral("70"));
+        QCOMPARE(cell(*lab.form, 3, 2), QString());
+    }
+
+    void strengthUsesTheLocalesSeparator_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole, Russian") << QLocale(QLocale::Russian, QLocale::Russia) << 250 << QStringLiteral("25");
+        QTest::newRow("half, Russian") << QLocale(QLocale::Russian, QLocale::Russia) << 255 << QStringLiteral("25,5");
+        QTest::newRow("half, C") << QLocale::c() << 255 << QStringLiteral("25.5");
+    }
+
+    void strengthUsesTheLocalesSeparator()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, word);
+        QFETCH(QString, shown);
+        const LocaleScope scope(locale);
+        Laboratory lab;
+        CellFile file = simulatedFile(2);
+        file.setU16(testdata::layout::StrengthTenths, static_cast<std::uint16_t>(word));
+        lab.load({lab.write(file, QStringLiteral("two.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.form->Edit6->text(), shown);
+    }
+
+    // A stored index the list does not have leaves the box with no item and a blank text, also when the
+    // test before had chosen one; the layout of the grid follows the shape byte all the same.
+    void itemsOutsideTheListsShowBlank()
+    {
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(1), QStringLiteral("one.cell"))});
+        QCOMPARE(lab.form->ComboBox2->currentText(), QStringLiteral("Бетон тяжелый"));
+        QCOMPARE(lab.form->ComboBox3->currentText(), QStringLiteral("Куб"));
+
+        CellFile odd = simulatedFile(2);
+        odd.setByte(testdata::layout::ConcreteType, 4);
+        odd.setByte(testdata::layout::Shape, 2);
+        lab.load({lab.write(odd, QStringLiteral("two.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.form->ComboBox2->currentIndex(), -1);
+        QCOMPARE(lab.form->ComboBox2->currentText(), QString());
+        QCOMPARE(lab.form->ComboBox3->currentIndex(), -1);
+        QCOMPARE(lab.form->ComboBox3->currentText(), QString());
+        QVERIFY(lab.form->Image7->isHidden());
+        QVERIFY(!lab.form->Image8->isHidden());
+    }
+
+    // The weights are the user's: no decode writes them. A chamber absent from the new test keeps the ΔV
+    // and Θ texts of the test before; every other cell the grid fills is rewritten.
+    void gridKeepsWhatTheDecodeDoesNotWrite()
+    {
+        const LocaleScope scope(QLocale::c());
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(1, 1, 61), QStringLiteral("one.cell"))});
+        const QString deltaOfChamberTwo = cell(*lab.form, 1, 7);
+        const QString thetaOfChamberTwo = cell(*lab.form, 1, 8);
+        QVERIFY(!deltaOfChamberTwo.isEmpty());
+        QVERIFY(!thetaOfChamberTwo.isEmpty());
+        typeInCell(*lab.form, 0, 4, QStringLiteral("2405"));
+        typeInCell(*lab.form, 0, 5, QStringLiteral("2431"));
+        typeInCell(*lab.form, 1, 0, QStringLiteral("typed"));
+        typeInCell(*lab.form, 3, 7, QStringLiteral("own note"));
+
+        simulator::SimulationOptions options;
+        options.testNumber = 2;
+        options.seed = 62;
+        options.present = {true, false, true};
+        options.dimensions = std::array<simulator::Dimensions, 3>{{{100, 100, 100}, {0, 0, 0}, {100, 100, 100}}};
+        const simulator::SimulatedTest test = simulateTest(options);
+        lab.load({lab.write(test.file(), QStringLiteral("two.cell"))});
+
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(cell(*lab.form, 0, 4), QStringLiteral("2405"));
+        QCOMPARE(cell(*lab.form, 0, 5), QStringLiteral("2431"));
+        QCOMPARE(cell(*lab.form, 1, 0), QStringLiteral("0"));
+        QCOMPARE(cell(*lab.form, 1, 3), QStringLiteral("0.00"));
+        QCOMPARE(cell(*lab.form, 1, 7), deltaOfChamberTwo);
+        QCOMPARE(cell(*lab.form, 1, 8), thetaOfChamberTwo);
+        QCOMPARE(cell(*lab.form, 3, 7), QStringLiteral("own note"));
+        QCOMPARE(cell(*lab.form, 0, 3), QStringLiteral("1000.00"));
+        QCOMPARE(cell(*lab.form, 3, 0), QStringLiteral("100"));
+        QCOMPARE(lab.state->TestRecord.ChamberPresent[2], 0);
+        const testdata::CellHeader& header = test.description.header;
+        QCOMPARE(lab.form->Label11->text(), platform::formatGeneral(header.MeanRelativeVolumeChange / 1000.0));
+        QCOMPARE(lab.form->Label13->text(), processing::gradeName(header.GradeIndex));
+    }
+
+    // The three spare series are emptied by every decode and never filled.
+    void spareSeriesAreEmptied()
+    {
+        Laboratory lab;
+        chartengine::Chart& chart = lab.form->Chart1->chart();
+        for (int series = 13; series <= 15; ++series) chart.addPoint(series, 1, 2, QString(), Qt::black);
+        lab.load({lab.write(simulatedFile(1), QStringLiteral("one.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+        for (int series = 13; series <= 15; ++series) QCOMPARE(chart.series(series).count(), 0);
+    }
+
+    // Decoding starts from the stored words every time, so the same test decodes to the same values.
+    void decodingTwiceGivesTheSameRecord()
+    {
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(3, 1, 71), QStringLiteral("three.cell"))});
+        const testdata::TestRecord first = lab.state->TestRecord;
+        lab.form->DecodeTestRecord(3);
+        QVERIFY(lab.state->TestRecord == first);
+    }
+
+    // What typing or choosing in the test selector does, with tests 5 and 7 loaded and 7 on screen.
+    void selector_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<quint16>("current");  // the test on screen afterwards
+        QTest::addColumn<QString>("message");  // empty: no error
+        QTest::newRow("a loaded number") << QStringLiteral("5") << quint16(5) << QString();
+        QTest::newRow("blanks and a sign") << QStringLiteral("  +5") << quint16(5) << QString();
+        QTest::newRow("low 16 bits") << QStringLiteral("65541") << quint16(5) << QString();
+        QTest::newRow("not a number") << QStringLiteral("abc") << quint16(7)
+                                      << platform::messages::notValidInteger(QStringLiteral("abc"));
+        QTest::newRow("trailing blank") << QStringLiteral("5 ") << quint16(7)
+                                        << platform::messages::notValidInteger(QStringLiteral("5 "));
+        QTest::newRow("zero") << QStringLiteral("0") << quint16(7) << QString();
+        QTest::newRow("65536 is zero") << QStringLiteral("65536") << quint16(7) << QString();
+        QTest::newRow("1000") << QStringLiteral("1000") << quint16(7)
+                              << testdata::messages::selectorNumberOutOfRange(1000);
+        QTest::newRow("negative") << QStringLiteral("-1") << quint16(7)
+                                  << testdata::messages::selectorNumberOutOfRange(-1);
+        QTest::newRow("a slot never filled") << QStringLiteral("12") << quint16(7)
+                                             << platform::messages::notValidDateTime(QStringLiteral("     00.00.2000"));
+    }
+
+    void selector()
+    {
+        QFETCH(QString, text);
+        QFETCH(quint16, current);
+        QFETCH(QString, message);
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(7, 7, 81), QStringLiteral("seven.cell")),
+                  lab.write(simulatedFile(5, 5, 82), QStringLiteral("five.cell"))});
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(7));
+        const testdata::TestRecord recordOfSeven = lab.state->TestRecord;
+        const QStringList screenOfSeven = shownTexts(*lab.form);
+
+        lab.form->ComboBox1->setEditText(text);
+        QCOMPARE(lab.errors, message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(lab.state->CurrentTestNumber, current);
+        QCOMPARE(lab.form->Edit2->text(), QString::number(current));
+        if (current == 7) {
+            QVERIFY(lab.state->TestRecord == recordOfSeven);
+            QCOMPARE(shownTexts(*lab.form), screenOfSeven);
+        }
+    }
+
+    // An empty selector shows the test on screen again: what the user typed over it is replaced.
+    void emptySelectorDecodesTheCurrentTestAgain()
+    {
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(7, 7, 91), QStringLiteral("seven.cell"))});
+        const QStringList shown = shownTexts(*lab.form);
+        lab.form->Edit2->setText(QStringLiteral("typed"));
+        typeInCell(*lab.form, 0, 0, QStringLiteral("typed"));
+        lab.form->ComboBox1->setEditText(QString());
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(shownTexts(*lab.form), shown);
+    }
+
+    void emptySelectorBeforeAnyLoadDoesNothing()
+    {
+        Laboratory lab;
+        lab.form->ComboBox1->setEditText(QStringLiteral("3"));
+        lab.errors.clear();
+        lab.form->ComboBox1->setEditText(QString());
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(0));
+        QVERIFY(lab.state->TestRecord == testdata::TestRecord{});
+    }
+};
+
+FROSTDIL_REGISTER_TEST(DecodeTest)
+#include "DecodeTest.moc"

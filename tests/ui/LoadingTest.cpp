@@ -1,0 +1,394 @@
+#include "platform/Messages.h"
+#include "platform/Paths.h"
+#include "testdata/CellLayout.h"
+#include "testdata/LoadMessages.h"
+#include "testdata/Measurements.h"
+#include "tests/support/TestRegistry.h"
+#include "tests/ui/LoadingFixture.h"
+#include "ui/TestLoader.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimeEdit>
+#include <QToolButton>
+
+using loadingtests::Laboratory;
+using loadingtests::simulatedFile;
+using simulator::CellFile;
+
+namespace {
+
+QStringList selectorItems(const TForm1& form)
+{
+    QStringList items;
+    for (int i = 0; i < form.ComboBox1->count(); ++i) items << form.ComboBox1->itemText(i);
+    return items;
+}
+
+// What the header of the window shows, for comparing the screen before and after a failed load.
+QStringList headerTexts(const TForm1& form)
+{
+    return {form.Edit2->text(),
+            form.DateTimePicker2->time().toString(QStringLiteral("HH:mm:ss")),
+            form.DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")),
+            form.ComboBox2->currentText(),
+            form.ComboBox3->currentText(),
+            form.Edit6->text(),
+            form.Edit7->text(),
+            form.ComboBox1->currentText()};
+}
+
+testdata::TestRecord decodedAlone(const testdata::Slot& slot)
+{
+    testdata::TestRecord record;
+    testdata::decodeMeasurements(slot, record);
+    return record;
+}
+
+bool sameMeasurements(const testdata::TestRecord& a, const testdata::TestRecord& b)
+{
+    // Temperatures of present chambers are smoothed on screen, so the raw lanes are compared by time,
+    // volume change, the fourth channel, the refrigerator and the counts.
+    return a.ChamberTime == b.ChamberTime && a.ChamberVolumeChange == b.ChamberVolumeChange &&
+           a.ChamberTemperature[4] == b.ChamberTemperature[4] && a.FridgeTemperature == b.FridgeTemperature &&
+           a.ChamberPointCount == b.ChamberPointCount && a.ChamberPresent == b.ChamberPresent;
+}
+
+} // namespace
+
+class LoadingTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadingOrder_data()
+    {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("none") << QStringList{} << QStringList{};
+        QTest::newRow("one") << QStringList{"a"} << QStringList{"a"};
+        QTest::newRow("two") << QStringList{"a", "b"} << QStringList{"b", "a"};
+        QTest::newRow("four") << QStringList{"a", "b", "c", "d"} << QStringList{"b", "c", "d", "a"};
+    }
+
+    void loadingOrder()
+    {
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, order);
+        QCOMPARE(TestLoader::loadingOrder(chosen), order);
+    }
+
+    void oneFileFromTheToolButton()
+    {
+        Laboratory lab;
+        QVERIFY(lab.isValid());
+        const CellFile file = simulatedFile(7);
+        const QString path = lab.write(file, QStringLiteral("test_0007.cell"));
+        lab.chooser->answer = {path};
+        lab.form->SpeedButton6->click();
+
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.chooser->shown, 1);
+        QCOMPARE(lab.chooser->initialFolder, platform::nativePath(lab.state->ProgramFolder + QStringLiteral("\\Archive")));
+        QVERIFY(lab.state->RecordStore.slot(7) == file.toSlot());
+        QCOMPARE(selectorItems(*lab.form), QStringList{"7"});
+        QCOMPARE(lab.form->ComboBox1->currentIndex(), 0);
+        QCOMPARE(lab.form->ComboBox1->currentText(), QStringLiteral("7"));
+        QCOMPARE(lab.state->SelectorLastIndex, 0);
+        QCOMPARE(lab.form->Edit7->text(), path);
+        QCOMPARE(lab.state->CurrentFileName, path);
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(7));
+        QVERIFY(lab.state->RecordLoaded);
+        QVERIFY(sameMeasurements(lab.state->TestRecord, decodedAlone(file.toSlot())));
+        QCOMPARE(QDir::currentPath(), lab.state->ProgramFolder);
+    }
+
+    void cancelledDialogChangesNothing()
+    {
+        Laboratory lab;
+        lab.load({});
+        QCOMPARE(lab.chooser->shown, 1);
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.form->ComboBox1->count(), 0);
+        QCOMPARE(lab.state->SelectorLastIndex, -1);
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(0));
+        QVERIFY(!lab.state->RecordLoaded);
+        QCOMPARE(lab.form->Edit7->text(), lab.state->ProgramFolder);
+        QVERIFY(lab.state->TestRecord == testdata::TestRecord{});
+    }
+
+    // The dialog may leave the process elsewhere; the program's folder is current again after every load,
+    // also one that failed.
+    void currentDirectoryComesBack_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("errorCount");
+        QTest::newRow("loaded") << QStringLiteral("test_0003.cell") << 0;
+        QTest::newRow("not a test file") << QStringLiteral("short.cell") << 1;
+        QTest::newRow("cannot be opened") << QStringLiteral("missing.cell") << 1;
+    }
+
+    void currentDirectoryComesBack()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(int, errorCount);
+        Laboratory lab;
+        lab.write(simulatedFile(3), QStringLiteral("test_0003.cell"));
+        CellFile tooShort;
+        tooShort.resize(1);
+        lab.write(tooShort, QStringLiteral("short.cell"));
+        QTemporaryDir elsewhere;
+        lab.chooser->duringDialog = [&elsewhere] { QDir::setCurrent(elsewhere.path()); };
+
+        lab.load({lab.archivePath(fileName)});
+        QCOMPARE(lab.errors.size(), errorCount);
+        QCOMPARE(QDir::currentPath(), lab.state->ProgramFolder);
+    }
+
+    void threeFilesLoadSecondThirdFirst()
+    {
+        Laboratory lab;
+        const QStringList paths = {lab.write(simulatedFile(11, 1), QStringLiteral("a.cell")),
+                                   lab.write(simulatedFile(12, 2), QStringLiteral("b.cell")),
+                                   lab.write(simulatedFile(13, 3), QStringLiteral("c.cell"))};
+        lab.load(paths);
+
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"12", "13", "11"}));
+        QCOMPARE(lab.state->SelectorLastIndex, 2);
+        QCOMPARE(lab.form->ComboBox1->currentIndex(), 2);
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(11));
+        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("1"));
+        QCOMPARE(lab.form->Edit7->text(), paths.first());
+    }
+
+    void repeatedNumberIsListedTwiceWithTheNewContents()
+    {
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(5, 1, 1), QStringLiteral("first5.cell"))});
+        lab.load({lab.write(simulatedFile(6, 2, 2), QStringLiteral("six.cell"))});
+        const CellFile replacement = simulatedFile(5, 3, 3);
+        lab.load({lab.write(replacement, QStringLiteral("second5.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"5", "6", "5"}));
+        QVERIFY(lab.state->RecordStore.slot(5) == replacement.toSlot());
+        const testdata::TestRecord shown = lab.state->TestRecord;
+
+        for (const int entry : {0, 2}) {
+            lab.form->ComboBox1->setCurrentIndex(1);
+            QCOMPARE(lab.form->Edit2->text(), QStringLiteral("2"));
+            lab.form->ComboBox1->setCurrentIndex(entry);
+            QCOMPARE(lab.form->Edit2->text(), QStringLiteral("3"));
+            QVERIFY(lab.state->TestRecord == shown);
+        }
+        QCOMPARE(lab.errors, QStringList{});
+    }
+
+    // Loading another test leaves the first one's slot alone: choosing it again decodes exactly the same.
+    void choosingATestAgainGivesTheSameRecord()
+    {
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(5, 1, 5), QStringLiteral("five.cell"))});
+        const testdata::TestRecord afterFive = lab.state->TestRecord;
+        const QStringList headerAfterFive = headerTexts(*lab.form);
+        lab.load({lab.write(simulatedFile(6, 2, 6), QStringLiteral("six.cell"))});
+        QVERIFY(!(lab.state->TestRecord == afterFive));
+
+        lab.form->ComboBox1->setCurrentIndex(0);
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(5));
+        QVERIFY(lab.state->TestRecord == afterFive);
+        QStringList header = headerTexts(*lab.form);
+        header[6] = headerAfterFive[6];  // the address shows the file loaded last
+        QCOMPARE(header, headerAfterFive);
+    }
+
+    void lastSlot()
+    {
+        Laboratory lab;
+        const CellFile file = simulatedFile(999, 4);
+        lab.load({lab.write(file, QStringLiteral("test_0999.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+        QVERIFY(lab.state->RecordStore.slot(999) == file.toSlot());
+        QCOMPARE(selectorItems(*lab.form), QStringList{"999"});
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(999));
+        QVERIFY(sameMeasurements(lab.state->TestRecord, decodedAlone(file.toSlot())));
+    }
+
+    // A file that covers every byte the decoder reads is decoded from its own bytes alone, whatever the
+    // slot held before; a slot's full 10001 bytes fit as well.
+    void fileSizesThatCoverTheRecord_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("every byte read (9220)") << testdata::layout::DecodedSize;
+        QTest::newRow("four blocks (9728)") << testdata::layout::FullFileSize;
+        QTest::newRow("a whole slot (10001)") << testdata::SlotSize;
+    }
+
+    void fileSizesThatCoverTheRecord()
+    {
+        QFETCH(int, size);
+        Laboratory lab;
+        CellFile before = simulatedFile(8, 1, 21);
+        before.resize(testdata::SlotSize);
+        for (int offset = testdata::layout::FullFileSize; offset < testdata::SlotSize; ++offset)
+            before.setByte(offset, 0xA5);
+        lab.load({lab.write(before, QStringLiteral("before.cell"))});
+
+        CellFile file = simulatedFile(8, 2, 22);
+        file.resize(size);
+        lab.load({lab.write(file, QStringLiteral("after.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+        QVERIFY(lab.state->RecordStore.slot(8) == file.overlaid(before.toSlot()));
+        QVERIFY(sameMeasurements(lab.state->TestRecord, decodedAlone(file.toSlot())));
+        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("2"));
+    }
+
+    void shortFileKeepsTheSlotsTail()
+    {
+        Laboratory lab;
+        const CellFile full = simulatedFile(9, 1, 31);
+        lab.load({lab.write(full, QStringLiteral("full.cell"))});
+
+        // Only the header of another test: its measurements are those the slot held.
+        CellFile header = simulatedFile(9, 7, 32);
+        header.resize(testdata::layout::HeaderSize);
+        lab.load({lab.write(header, QStringLiteral("header.cell"))});
+
+        QCOMPARE(lab.errors, QStringList{});
+        const testdata::Slot expected = header.overlaid(full.toSlot());
+        QVERIFY(lab.state->RecordStore.slot(9) == expected);
+        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("7"));
+        QVERIFY(sameMeasurements(lab.state->TestRecord, decodedAlone(expected)));
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"9", "9"}));
+    }
+
+    // A file that does not fit the store is refused with a message naming it; nothing changes, and the
+    // files after it are not loaded.
+    void filesThatDoNotFitStopTheLoad_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("testNumber");
+        QTest::addColumn<int>("problem");  // 0 too short, 1 too long, 2 number out of range
+        QTest::newRow("empty") << 0 << 0 << 0;
+        QTest::newRow("one byte") << 1 << 0 << 0;
+        QTest::newRow("test number 0") << testdata::layout::FullFileSize << 0 << 2;
+        QTest::newRow("test number 1000") << testdata::layout::FullFileSize << 1000 << 2;
+        QTest::newRow("test number 65535") << 2 << 65535 << 2;
+        QTest::newRow("one byte longer than a slot") << testdata::SlotSize + 1 << 4 << 1;
+    }
+
+    void filesThatDoNotFitStopTheLoad()
+    {
+        QFETCH(int, size);
+        QFETCH(int, testNumber);
+        QFETCH(int, problem);
+        Laboratory lab;
+        const CellFile first = simulatedFile(4, 1, 41);
+        lab.load({lab.write(first, QStringLiteral("first.cell"))});
+        const testdata::TestRecord record = lab.state->TestRecord;
+        const QStringList header = headerTexts(*lab.form);
+
+        CellFile bad = simulatedFile(4, 9, 42);
+        bad.setU16(testdata::layout::TestNumber, static_cast<std::uint16_t>(testNumber));
+        bad.resize(size);
+        const QString badPath = lab.write(bad, QStringLiteral("bad.cell"));
+        const QString later = lab.write(simulatedFile(5, 5, 43), QStringLiteral("later.cell"));
+        lab.load({later, badPath});  // loading order: the bad file, then the later one
+
+        const QString message = problem == 0   ? testdata::messages::fileTooShort(badPath, size)
+                                : problem == 1 ? testdata::messages::fileTooLong(badPath, size)
+                                               : testdata::messages::fileTestNumberOutOfRange(badPath, testNumber);
+        QCOMPARE(lab.errors, QStringList{message});
+        QVERIFY(lab.state->RecordStore.slot(4) == first.toSlot());
+        QVERIFY(lab.state->RecordStore.slot(5) == testdata::Slot{});
+        QCOMPARE(selectorItems(*lab.form), QStringList{"4"});
+        QCOMPARE(lab.state->SelectorLastIndex, 0);
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(4));
+        QVERIFY(lab.state->TestRecord == record);
+        QCOMPARE(headerTexts(*lab.form), header);
+        QCOMPARE(lab.state->CurrentFileName, lab.archivePath(QStringLiteral("first.cell")));
+    }
+
+    void unopenableFileStopsTheLoad()
+    {
+        Laboratory lab;
+        const QString missing = lab.archivePath(QStringLiteral("missing.cell"));
+        const QString second = lab.write(simulatedFile(2, 2), QStringLiteral("two.cell"));
+        const QString third = lab.write(simulatedFile(3, 3), QStringLiteral("three.cell"));
+        lab.load({third, second, missing, lab.write(simulatedFile(4, 4), QStringLiteral("four.cell"))});
+
+        // Loading order: two, missing (stops), four and three never taken.
+        QCOMPARE(lab.errors.size(), 1);
+        QVERIFY2(lab.errors.first().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)),
+                 qPrintable(lab.errors.first()));
+        QCOMPARE(selectorItems(*lab.form), QStringList{"2"});
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(2));
+        QCOMPARE(lab.form->Edit7->text(), second);
+        QVERIFY(lab.state->RecordStore.slot(3) == testdata::Slot{});
+        QVERIFY(lab.state->RecordStore.slot(4) == testdata::Slot{});
+    }
+
+    // A file that cannot be decoded never destroys the test loaded before under its number: that test keeps
+    // its slot and stays choosable, the test on screen stays whole, and the load stops there.
+    void undecodableFileChangesNothing_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("hour 24") << testdata::layout::Hours << 24
+                                 << platform::messages::notValidDateTime(QStringLiteral("     24:05:00"));
+        QTest::newRow("month 0") << testdata::layout::Month << 0
+                                 << platform::messages::notValidDateTime(QStringLiteral("     15.00.2024"));
+        QTest::newRow("31 April") << testdata::layout::Day << 31
+                                  << platform::messages::notValidDateTime(QStringLiteral("     31.04.2024"));
+        QTest::newRow("year byte 100") << testdata::layout::YearSince2000 << 100
+                                       << platform::messages::notValidDateTime(QStringLiteral("     15.03.20100"));
+        QTest::newRow("present chamber without a sample") << testdata::layout::dimension(2, 0) << 0
+                                                          << platform::messages::divisionByZero();
+    }
+
+    void undecodableFileChangesNothing()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, value);
+        QFETCH(QString, message);
+        Laboratory lab;
+        const CellFile firstFour = simulatedFile(4, 1, 51);
+        lab.load({lab.write(firstFour, QStringLiteral("four.cell"))});
+        const testdata::TestRecord recordOfFour = lab.state->TestRecord;
+        lab.load({lab.write(simulatedFile(3, 2, 52), QStringLiteral("three.cell"))});
+        const testdata::TestRecord record = lab.state->TestRecord;
+        const QStringList header = headerTexts(*lab.form);
+
+        simulator::SimulationOptions options;
+        options.testNumber = 4;
+        options.series = 9;
+        options.date = QDate(2024, 4, 15);
+        CellFile bad = simulateTest(options).file();
+        if (offset == testdata::layout::Day) bad.setByte(testdata::layout::Month, 4);
+        else bad.setByte(testdata::layout::Month, 3);
+        bad.setByte(offset, static_cast<std::uint8_t>(value));
+        const QString later = lab.write(simulatedFile(6, 6, 53), QStringLiteral("six.cell"));
+        lab.load({later, lab.write(bad, QStringLiteral("bad4.cell"))});
+
+        QCOMPARE(lab.errors, QStringList{message});
+        QVERIFY(lab.state->RecordStore.slot(4) == firstFour.toSlot());
+        QVERIFY(lab.state->RecordStore.slot(6) == testdata::Slot{});
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"4", "3"}));
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(3));
+        QVERIFY(lab.state->TestRecord == record);
+        QCOMPARE(headerTexts(*lab.form), header);
+
+        lab.form->ComboBox1->setCurrentIndex(0);
+        QCOMPARE(lab.errors.size(), 1);
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(4));
+        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("1"));
+        QVERIFY(sameMeasurements(lab.state->TestRecord, recordOfFour));
+    }
+};
+
+FROSTDIL_REGISTER_TEST(LoadingTest)
+#include "LoadingTest.moc"
