@@ -20,7 +20,17 @@ struct MappedPoints {
     std::vector<char> drawable;
 };
 
-MappedPoints mapPoints(const LineSeries& series, const Transform& x, const Transform& y)
+// Stamps and pixel brushes fit where pixels are pixels: a raster device without scaling or rotation.
+bool pixelExact(const QPainter& painter)
+{
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
+           painter.worldTransform().type() <= QTransform::TxTranslate &&
+           !painter.testRenderHint(QPainter::Antialiasing);
+}
+
+// On a pixel-exact device every point goes to the whole pixel its value rounds to, the pixel the
+// grid and the layout's transforms name for it; the rasteriser would otherwise truncate.
+MappedPoints mapPoints(const LineSeries& series, const Transform& x, const Transform& y, bool snap)
 {
     MappedPoints mapped;
     const auto& points = series.points();
@@ -29,17 +39,11 @@ MappedPoints mapPoints(const LineSeries& series, const Transform& x, const Trans
     for (const ChartPoint& p : points) {
         const bool ok = drawableValue(p.x) && drawableValue(p.y);
         mapped.drawable.push_back(ok);
-        mapped.at.push_back(ok ? QPointF(x.map(p.x), y.map(p.y)) : QPointF());
+        QPointF at = ok ? QPointF(x.map(p.x), y.map(p.y)) : QPointF();
+        if (snap) at = QPointF(std::round(at.x()), std::round(at.y()));
+        mapped.at.push_back(at);
     }
     return mapped;
-}
-
-// Stamps and pixel brushes fit where pixels are pixels: a raster device without scaling or rotation.
-bool pixelExact(const QPainter& painter)
-{
-    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
-           painter.worldTransform().type() <= QTransform::TxTranslate &&
-           !painter.testRenderHint(QPainter::Antialiasing);
 }
 
 constexpr int MaxBrushWidth = 4;
@@ -58,11 +62,12 @@ void drawWideRun(QPainter& painter, const std::vector<QPointF>& run, int width)
     }
 }
 
-void paintLine(QPainter& painter, const LineSeries& series, const MappedPoints& mapped)
+void paintLine(QPainter& painter, const LineSeries& series, const MappedPoints& mapped, bool pixels)
 {
     const int width = series.lineWidth();
-    const bool brushed = width > 1 && width <= MaxBrushWidth && pixelExact(painter);
-    QPen pen(Qt::black, brushed ? 1 : width, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+    const bool brushed = width > 1 && width <= MaxBrushWidth && pixels;
+    // Square caps: a thin aliased line with flat caps leaves out its last pixel.
+    QPen pen(Qt::black, brushed ? 1 : width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     std::vector<QPointF> run;
     const int n = series.count();
     int i = 1;
@@ -107,10 +112,9 @@ QImage markerStamp(const MarkerStyle& marker, const QColor& colour)
     return stamp;
 }
 
-void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoints& mapped)
+void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoints& mapped, bool stamped)
 {
     const MarkerStyle& marker = series.marker();
-    const bool stamped = pixelExact(painter);
     QColor current;
     QImage stamp;
     for (int i = 0; i < series.count(); ++i) {
@@ -156,10 +160,11 @@ void paintSeries(QPainter& painter, const LineSeries& series, const Transform& x
                  const QFont& markFont)
 {
     if (!series.isActive() || series.count() == 0) return;
-    const MappedPoints mapped = mapPoints(series, x, y);
-    if (series.lineWidth() > 0) paintLine(painter, series, mapped);
+    const bool pixels = pixelExact(painter);
+    const MappedPoints mapped = mapPoints(series, x, y, pixels);
+    if (series.lineWidth() > 0) paintLine(painter, series, mapped, pixels);
     if (series.marker().visible && series.marker().width > 0 && series.marker().height > 0)
-        paintMarkers(painter, series, mapped);
+        paintMarkers(painter, series, mapped, pixels);
     if (series.marksVisible()) paintMarks(painter, series, mapped, markFont);
 }
 
