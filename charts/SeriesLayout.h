@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include <array>
+
 namespace chartengine {
 class Chart;
 }
@@ -17,6 +19,8 @@ inline constexpr int chamberSeries(int chamber) { return chamber; }
 inline constexpr int resultSeries(int chamber) { return chamber + 4; }
 /// Shown and hidden together with chamber 4; never receives points.
 inline constexpr int Chamber4CompanionSeries = 8;
+/// The series a chamber toggle shows and hides: its curve and its result curve (chamber 4: its companion).
+inline constexpr std::array<int, 2> toggledSeries(int chamber) { return {chamberSeries(chamber), chamber + 4}; }
 inline constexpr int FridgeSeries = 10;
 inline constexpr int CursorSeries = 11;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/ResultChart.h"
 #include "testdata/RecordStore.h"
 #include "testdata/TestRecord.h"
 
@@ -22,4 +23,5 @@ struct ProgramState final {
     int ChartKind = 0;              ///< 0 none applied yet, 1 dV = f(t), 2 T = f(t), 3 dV = f(T), 4 result
     testdata::ByChamber<bool, testdata::ChamberCount> ChamberShown;  ///< chambers 1..4
     std::optional<int> SelectedChamber;                              ///< 1..4, or none
+    charts::ResultCurves ResultCurves;  ///< the result curves on the chart, which the cursor may read
 };
