@@ -32,3 +32,4 @@ for entry in "${demo_tests[@]}"; do
   "$zolt" --archive "$lab/Archive" --number "$number" --seed "$((number * 101))" "${options[@]}" >/dev/null
 done
 echo "make-lab: ${#demo_tests[@]} demo tests in $lab/Archive"
+cp "$root/lab/help_zolt.rtf" "$lab/"
