@@ -17,8 +17,8 @@ constexpr double CaptionGap = 4;       // between the labels and the axis captio
 constexpr double TitleGap = 6;         // between the title and the top label
 constexpr double LabelSeparation = 4;  // least room between two shown labels
 constexpr double MinRightPadding = 10;
-constexpr double BottomMinSpacing = 40;
-constexpr double LeftMinSpacing = 24;
+constexpr double BottomMinSpacing = 50;
+constexpr double LeftMinSpacing = 30;
 constexpr double ValueLimit = 1e300;
 
 double markerRoom(const LineSeries& s)
@@ -154,8 +154,9 @@ ChartLayout layoutChart(QSizeF size, const ChartTexts& texts, const SeriesExtent
     const double areaBottom = height - FrameInset - EdgePadding;
 
     double y = FrameInset + EdgePadding;
-    for (int i = 0; i < texts.titleLines.size(); ++i) {
+    for (const QString& line : texts.titleLines) {
         layout.titleLines.push_back(QRectF(FrameInset, y, width - 2 * FrameInset, titleMetrics.height()));
+        layout.titleTexts.append(titleMetrics.elidedText(line, Qt::ElideRight, areaRight - areaLeft));
         y += titleMetrics.height();
     }
     if (!texts.titleLines.isEmpty()) y += TitleGap;

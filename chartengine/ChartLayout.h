@@ -48,6 +48,7 @@ struct ChartLayout {
     AxisLayout bottom;
     AxisLayout left;
     std::vector<QRectF> titleLines;
+    QStringList titleTexts;  ///< the title lines, elided where wider than the chart
     QRectF bottomCaption;
     QRectF leftCaption;  ///< before rotation: centred where the rotated caption goes
     QFont titleFont;

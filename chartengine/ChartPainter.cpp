@@ -49,7 +49,7 @@ void paintTitle(QPainter& painter, const ChartLayout& layout, const ChartLook& l
     painter.setPen(look.titleColor);
     for (size_t i = 0; i < layout.titleLines.size(); ++i)
         painter.drawText(layout.titleLines[i], Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-                         look.texts.titleLines[static_cast<int>(i)]);
+                         layout.titleTexts[static_cast<int>(i)]);
 }
 
 void paintGrid(QPainter& painter, const ChartLayout& layout)

@@ -4,6 +4,7 @@
 #include "tests/support/TestRegistry.h"
 
 #include <QLocale>
+#include <QPainter>
 #include <QTest>
 
 using chartengine::Bevel;
@@ -209,6 +210,60 @@ private Q_SLOTS:
 
         chart.clearTitle();
         QCOMPARE(pixelprobe::count(chart.render(ChartSize), Navy), 0);
+    }
+
+    void longTitleStaysInsideTheChart()
+    {
+        Chart chart;
+        chart.setTitleColor(Navy);
+        chart.addTitleLine(QString(300, QLatin1Char('W')));
+        const QImage image = chart.render(QSize(300, 200));
+        const QRect ink = pixelprobe::inkBox(image, QRect(0, 0, 300, 25));
+        QVERIFY(ink.left() >= 2 && ink.right() <= 297);
+    }
+
+    void valueMarksShownOrHidden_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown") << true;
+        QTest::newRow("hidden") << false;
+    }
+
+    void valueMarksShownOrHidden()
+    {
+        QFETCH(bool, shown);
+        Chart chart;
+        chart.addSeries(Teal, 0, {MarkerShape::Circle, 2, 2, false}).setMarksVisible(shown);
+        chart.addPoint(1, 0, 0, QString(), Fuchsia);
+        chart.addPoint(1, 5, 5, QStringLiteral("MMM"), Fuchsia);
+        chart.addPoint(1, 10, 10, QString(), Fuchsia);
+        const QImage image = chart.render(ChartSize);
+        const QPointF at = pixelOf(chart.layout(ChartSize), 5, 5);
+        const QRect above(at.toPoint() - QPoint(20, 22), at.toPoint() + QPoint(20, -2));
+        // The label's glyphs are smoothed: count the pixels of a clearly purple tint.
+        const int tinted = pixelprobe::countWhere(image, above, [](QColor c) {
+            return c.red() > 200 && c.blue() > 200 && c.green() < 160;
+        });
+        QCOMPARE(tinted > 10, shown);
+    }
+
+    // A device scale draws the layout of the smaller screen size, everything scaled up.
+    void deviceScaleScalesTheScreenLayout()
+    {
+        Chart chart;
+        chart.setOuterBevel(Bevel::Lowered);
+        chart.addSeries(Teal, 0, {MarkerShape::Rectangle, 4, 4, true});
+        chart.addPoint(1, 0, 0, {}, Red);
+        chart.addPoint(1, 10, 10, {}, Blue);
+        QImage image(800, 400, QImage::Format_RGB32);
+        QPainter painter(&image);
+        chart.paint(painter, image.rect(), {2.0});
+        painter.end();
+        QCOMPARE(chart.layoutSize(), QSize(400, 200));
+        const auto layout = chart.layout(QSizeF(400, 200));
+        QVERIFY(pixelprobe::near(image, pixelOf(layout, 10, 10) * 2, Blue, 2));
+        QCOMPARE(image.pixelColor(1, 1), chartengine::palette::BevelShadow);  // the 1-px edge is 2 px now
+        QVERIFY(pixelprobe::count(image, Red) >= 4 * 4 * 4);
     }
 
     void labelsUseTheDefaultLocale_data()

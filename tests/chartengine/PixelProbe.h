@@ -8,14 +8,21 @@
 // Small helpers for pixel checks on rendered charts.
 namespace pixelprobe {
 
-inline int count(const QImage& image, QColor colour, QRect area = {})
+/// The pixels in `area` whose colour satisfies `test`.
+template <typename Test>
+int countWhere(const QImage& image, QRect area, Test test)
 {
-    const QRect box = area.isNull() ? image.rect() : area.intersected(image.rect());
+    const QRect box = area.intersected(image.rect());
     int n = 0;
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
+            n += test(image.pixelColor(x, y)) ? 1 : 0;
     return n;
+}
+
+inline int count(const QImage& image, QColor colour, QRect area = {})
+{
+    return countWhere(image, area.isNull() ? image.rect() : area, [&colour](QColor c) { return c == colour; });
 }
 
 /// Whether `colour` appears within `radius` pixels of `at`.
