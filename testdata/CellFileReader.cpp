@@ -32,7 +32,8 @@ qint64 readUpTo(QFile& file, char* into, qint64 capacity)
 LoadedFile readCellFile(const QString& path, ReadBuffer& buffer)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
 
     // A regular file's size is known before reading; a special file is caught by the extra byte below.
     if (!file.isSequential() && file.size() > SlotSize)
@@ -43,7 +44,8 @@ LoadedFile readCellFile(const QString& path, ReadBuffer& buffer)
     char extra = 0;
     const qint64 more = file.read(&extra, 1);
     if (more < 0) throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
-    if (more > 0) throw platform::Error(messages::fileTooLong(path, std::max<qint64>(file.size(), size + more)));
+    if (more > 0)
+        throw platform::Error(messages::fileTooLong(path, std::max<qint64>(file.size(), size + more)));
 
     if (size < 2) throw platform::Error(messages::fileTooShort(path, size));
     const std::uint16_t testNumber = bytes::u16(buffer, layout::TestNumber);

@@ -22,12 +22,14 @@ CellHeader readCellHeader(const Slot& slot)
     header.shape = u8(slot, layout::Shape);
     header.strengthTenths = u16(slot, layout::StrengthTenths);
     for (int k = 1; k <= MeasuringChambers; ++k) {
-        for (int d = 0; d < 3; ++d) header.dimensions[k][static_cast<std::size_t>(d)] = u8(slot, layout::dimension(k, d));
+        for (int d = 0; d < 3; ++d)
+            header.dimensions[k][static_cast<std::size_t>(d)] = u8(slot, layout::dimension(k, d));
         header.presentBytes[k] = u8(slot, layout::present(k));
         header.volumeChangeThousandths[k] = i16(slot, layout::volumeChange(k));
         for (int p = 0; p < layout::StoredPointsPerChamber; ++p) {
             const int at = layout::storedPoint(k, p);
-            header.storedPoints[k][static_cast<std::size_t>(p)] = {i16(slot, at), scaling::thousandths(i16(slot, at + 2))};
+            header.storedPoints[k][static_cast<std::size_t>(p)] = {i16(slot, at),
+                                                                   scaling::thousandths(i16(slot, at + 2))};
         }
     }
     for (int k = 1; k <= ChamberCount; ++k) header.pointCountBytes[k] = u8(slot, layout::pointCount(k));

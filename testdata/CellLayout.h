@@ -42,7 +42,10 @@ inline constexpr int LaneSize = 512;
 enum Lane : int { TimeLane = 0, VolumeChangeLane = 1, TemperatureLane = 2, FridgeLane = 3 };
 
 /// First byte of lane `lane` of chamber k (1..4).
-constexpr int laneStart(int chamber, int lane) { return HeaderSize + BlockSize * (chamber - 1) + LaneSize * lane; }
+constexpr int laneStart(int chamber, int lane)
+{
+    return HeaderSize + BlockSize * (chamber - 1) + LaneSize * lane;
+}
 /// Word i (0..255) of a lane.
 constexpr int laneWord(int chamber, int lane, int i) { return laneStart(chamber, lane) + 2 * i; }
 

@@ -16,20 +16,24 @@ QString byteCount(std::int64_t count)
 
 QString fileTooShort(const QString& path, std::int64_t size)
 {
-    return QStringLiteral("Файл \"%1\" не загружен: длина файла %2, а номер испытания записан в первых двух байтах.")
+    return QStringLiteral(
+               "Файл \"%1\" не загружен: длина файла %2, а номер испытания записан в первых двух байтах.")
         .arg(path, byteCount(size));
 }
 
 QString fileTooLong(const QString& path, std::int64_t size)
 {
-    return QStringLiteral("Файл \"%1\" не загружен: длина файла %2, а файл испытания занимает не более %3 байта.")
+    return QStringLiteral(
+               "Файл \"%1\" не загружен: длина файла %2, а файл испытания занимает не более %3 байта.")
         .arg(path, byteCount(size), QString::number(SlotSize));
 }
 
 QString fileTestNumberOutOfRange(const QString& path, int testNumber)
 {
-    return QStringLiteral("Файл \"%1\" не загружен: номер испытания %2 вне допустимого диапазона от %3 до %4.")
-        .arg(path, QString::number(testNumber), QString::number(FirstTestNumber), QString::number(LastTestNumber));
+    return QStringLiteral(
+               "Файл \"%1\" не загружен: номер испытания %2 вне допустимого диапазона от %3 до %4.")
+        .arg(path, QString::number(testNumber), QString::number(FirstTestNumber),
+             QString::number(LastTestNumber));
 }
 
 QString selectorNumberOutOfRange(std::int64_t number)

@@ -35,13 +35,14 @@ void decodeMeasurements(const Slot& slot, TestRecord& record)
     }
     const int fridgeAt = laneStart(1, FridgeLane);
     for (int i = 0; i < PointSlots; ++i)
-        record.FridgeTemperature[static_cast<std::size_t>(i)] = scaling::tenths(bytes::i16(slot, fridgeAt + 2 * i));
+        record.FridgeTemperature[static_cast<std::size_t>(i)] =
+            scaling::tenths(bytes::i16(slot, fridgeAt + 2 * i));
 
     for (int k = 1; k <= MeasuringChambers; ++k) {
         for (int p = 0; p < StoredPointsPerChamber; ++p) {
             const int at = storedPoint(k, p);
-            record.StoredPointTable[k][static_cast<std::size_t>(p)] = {bytes::i16(slot, at),
-                                                                       scaling::thousandths(bytes::i16(slot, at + 2))};
+            record.StoredPointTable[k][static_cast<std::size_t>(p)] = {
+                bytes::i16(slot, at), scaling::thousandths(bytes::i16(slot, at + 2))};
         }
     }
 }

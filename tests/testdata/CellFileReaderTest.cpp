@@ -66,7 +66,8 @@ private Q_SLOTS:
         if (size > 2) file.setByte(size - 1, 0x77);
         auto buffer = std::make_unique<testdata::ReadBuffer>();
         buffer->fill(0x11);
-        const testdata::LoadedFile loaded = testdata::readCellFile(written(QStringLiteral("good.cell"), file), *buffer);
+        const testdata::LoadedFile loaded =
+            testdata::readCellFile(written(QStringLiteral("good.cell"), file), *buffer);
         QCOMPARE(loaded.size, size);
         QCOMPARE(loaded.testNumber, testNumber);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer->data()), size), file.bytes());
@@ -78,15 +79,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("testNumber");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << 0 << 0 << "длина файла 0 байт, а номер испытания записан в первых двух байтах.";
-        QTest::newRow("one byte") << 1 << 7 << "длина файла 1 байт, а номер испытания записан в первых двух байтах.";
-        QTest::newRow("test number 0") << 9728 << 0 << "номер испытания 0 вне допустимого диапазона от 1 до 999.";
-        QTest::newRow("test number 1000") << 9728 << 1000 << "номер испытания 1000 вне допустимого диапазона от 1 до 999.";
-        QTest::newRow("test number 65535") << 2 << 65535 << "номер испытания 65535 вне допустимого диапазона от 1 до 999.";
-        QTest::newRow("one byte too long") << 10002 << 7
-                                           << "длина файла 10002 байта, а файл испытания занимает не более 10001 байта.";
-        QTest::newRow("much too long") << 65536 << 7
-                                       << "длина файла 65536 байт, а файл испытания занимает не более 10001 байта.";
+        QTest::newRow("empty") << 0 << 0
+                               << "длина файла 0 байт, а номер испытания записан в первых двух байтах.";
+        QTest::newRow("one byte") << 1 << 7
+                                  << "длина файла 1 байт, а номер испытания записан в первых двух байтах.";
+        QTest::newRow("test number 0")
+            << 9728 << 0 << "номер испытания 0 вне допустимого диапазона от 1 до 999.";
+        QTest::newRow("test number 1000")
+            << 9728 << 1000 << "номер испытания 1000 вне допустимого диапазона от 1 до 999.";
+        QTest::newRow("test number 65535")
+            << 2 << 65535 << "номер испытания 65535 вне допустимого диапазона от 1 до 999.";
+        QTest::newRow("one byte too long")
+            << 10002 << 7 << "длина файла 10002 байта, а файл испытания занимает не более 10001 байта.";
+        QTest::newRow("much too long")
+            << 65536 << 7 << "длина файла 65536 байт, а файл испытания занимает не более 10001 байта.";
     }
 
     void rejectsFilesThatDoNotFit()
@@ -113,8 +119,10 @@ private Q_SLOTS:
         QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("folder.cell")));
         const QString path = m_folder.filePath(name);
         const QString message = failureOf(path);
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)), qPrintable(message));
-        if (!reason.isEmpty()) QCOMPARE(message, QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+        QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)),
+                 qPrintable(message));
+        if (!reason.isEmpty())
+            QCOMPARE(message, QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
         QVERIFY(message.size() > QStringLiteral("Cannot open file \"%1\". ").arg(path).size());
     }
 

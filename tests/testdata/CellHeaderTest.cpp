@@ -76,9 +76,11 @@ private Q_SLOTS:
         QTest::newRow("present chamber 2") << 46 << QByteArray::fromHex("02") << "present2" << 2LL;
         QTest::newRow("present chamber 3") << 47 << QByteArray::fromHex("FF5A") << "present3" << 255LL;
         QTest::newRow("treatment") << 48 << QByteArray::fromHex("015A") << "treatment" << 1LL;
-        QTest::newRow("volume change chamber 1, negative") << 50 << QByteArray::fromHex("18FC") << "volume1" << -1000LL;
+        QTest::newRow("volume change chamber 1, negative")
+            << 50 << QByteArray::fromHex("18FC") << "volume1" << -1000LL;
         QTest::newRow("volume change chamber 2") << 52 << QByteArray::fromHex("FA00") << "volume2" << 250LL;
-        QTest::newRow("volume change chamber 3, lowest") << 54 << QByteArray::fromHex("0080") << "volume3" << -32768LL;
+        QTest::newRow("volume change chamber 3, lowest")
+            << 54 << QByteArray::fromHex("0080") << "volume3" << -32768LL;
         QTest::newRow("mean is unsigned") << 92 << QByteArray::fromHex("FFFF") << "mean" << 65535LL;
         QTest::newRow("grade index is unsigned") << 94 << QByteArray::fromHex("0F80") << "grade" << 32783LL;
     }
@@ -133,7 +135,8 @@ private Q_SLOTS:
     {
         CellFile plain;
         CellFile noisy;
-        for (int offset : {14, 16, 18, 20, 22, 24, 26, 28, 30, 36, 38, 40, 42, 44, 49, 56, 91, 96, 99, 160, 1535})
+        for (int offset :
+             {14, 16, 18, 20, 22, 24, 26, 28, 30, 36, 38, 40, 42, 44, 49, 56, 91, 96, 99, 160, 1535})
             noisy.setByte(offset, 0xA5);
         QCOMPARE(testdata::readCellHeader(noisy.toSlot()), testdata::readCellHeader(plain.toSlot()));
     }

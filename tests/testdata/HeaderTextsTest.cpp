@@ -68,12 +68,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("timeText");
         QTest::addColumn<QString>("dateText");
         QTest::addColumn<QDate>("date");
-        QTest::newRow("year byte 5 is 2005") << 9 << 5 << 0 << 1 << 2 << 5 << "     09:05:00" << "     01.02.2005" << QDate(2005, 2, 1);
-        QTest::newRow("year byte 10 is 2010") << 23 << 59 << 59 << 31 << 12 << 10 << "     23:59:59" << "     31.12.2010" << QDate(2010, 12, 31);
-        QTest::newRow("year byte 0 is 2000") << 0 << 0 << 0 << 29 << 2 << 0 << "     00:00:00" << "     29.02.2000" << QDate(2000, 2, 29);
-        QTest::newRow("year byte 9 is 2009") << 12 << 30 << 7 << 10 << 10 << 9 << "     12:30:07" << "     10.10.2009" << QDate(2009, 10, 10);
-        QTest::newRow("year byte 99 is 2099") << 1 << 1 << 1 << 28 << 2 << 99 << "     01:01:01" << "     28.02.2099" << QDate(2099, 2, 28);
-        QTest::newRow("leap day 2024") << 6 << 0 << 0 << 29 << 2 << 24 << "     06:00:00" << "     29.02.2024" << QDate(2024, 2, 29);
+        QTest::newRow("year byte 5 is 2005") << 9 << 5 << 0 << 1 << 2 << 5 << "     09:05:00"
+                                             << "     01.02.2005" << QDate(2005, 2, 1);
+        QTest::newRow("year byte 10 is 2010") << 23 << 59 << 59 << 31 << 12 << 10 << "     23:59:59"
+                                              << "     31.12.2010" << QDate(2010, 12, 31);
+        QTest::newRow("year byte 0 is 2000") << 0 << 0 << 0 << 29 << 2 << 0 << "     00:00:00"
+                                             << "     29.02.2000" << QDate(2000, 2, 29);
+        QTest::newRow("year byte 9 is 2009") << 12 << 30 << 7 << 10 << 10 << 9 << "     12:30:07"
+                                             << "     10.10.2009" << QDate(2009, 10, 10);
+        QTest::newRow("year byte 99 is 2099") << 1 << 1 << 1 << 28 << 2 << 99 << "     01:01:01"
+                                              << "     28.02.2099" << QDate(2099, 2, 28);
+        QTest::newRow("leap day 2024") << 6 << 0 << 0 << 29 << 2 << 24 << "     06:00:00"
+                                       << "     29.02.2024" << QDate(2024, 2, 29);
     }
 
     void validDateAndTime()
@@ -87,7 +93,8 @@ private Q_SLOTS:
         QFETCH(QString, timeText);
         QFETCH(QString, dateText);
         QFETCH(QDate, date);
-        const testdata::HeaderTexts texts = testdata::decodeHeaderTexts(headerAt(hours, minutes, seconds, day, month, year));
+        const testdata::HeaderTexts texts =
+            testdata::decodeHeaderTexts(headerAt(hours, minutes, seconds, day, month, year));
         QCOMPARE(texts.timeText, timeText);
         QCOMPARE(texts.time, QTime(hours, minutes, seconds));
         QCOMPARE(texts.dateText, dateText);
@@ -105,17 +112,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("message");
         QTest::newRow("hour 24") << 24 << 0 << 15 << 3 << 7 << "'     24:00:00' is not a valid date and time";
-        QTest::newRow("minute 60") << 9 << 60 << 15 << 3 << 7 << "'     09:60:00' is not a valid date and time";
-        QTest::newRow("hour byte 255") << 255 << 0 << 15 << 3 << 7 << "'     255:00:00' is not a valid date and time";
-        QTest::newRow("month 0") << 9 << 5 << 15 << 0 << 7 << "'     15.00.2007' is not a valid date and time";
-        QTest::newRow("month 13") << 9 << 5 << 15 << 13 << 7 << "'     15.13.2007' is not a valid date and time";
+        QTest::newRow("minute 60") << 9 << 60 << 15 << 3 << 7
+                                   << "'     09:60:00' is not a valid date and time";
+        QTest::newRow("hour byte 255")
+            << 255 << 0 << 15 << 3 << 7 << "'     255:00:00' is not a valid date and time";
+        QTest::newRow("month 0") << 9 << 5 << 15 << 0 << 7
+                                 << "'     15.00.2007' is not a valid date and time";
+        QTest::newRow("month 13") << 9 << 5 << 15 << 13 << 7
+                                  << "'     15.13.2007' is not a valid date and time";
         QTest::newRow("day 0") << 9 << 5 << 0 << 3 << 7 << "'     00.03.2007' is not a valid date and time";
-        QTest::newRow("31 April") << 9 << 5 << 31 << 4 << 7 << "'     31.04.2007' is not a valid date and time";
-        QTest::newRow("29 February 2007") << 9 << 5 << 29 << 2 << 7 << "'     29.02.2007' is not a valid date and time";
-        QTest::newRow("year byte 100") << 9 << 5 << 15 << 3 << 100 << "'     15.03.20100' is not a valid date and time";
-        QTest::newRow("year byte 255") << 9 << 5 << 15 << 3 << 255 << "'     15.03.20255' is not a valid date and time";
-        QTest::newRow("empty slot") << 0 << 0 << 0 << 0 << 0 << "'     00.00.2000' is not a valid date and time";
-        QTest::newRow("time fails before date") << 24 << 0 << 0 << 0 << 100 << "'     24:00:00' is not a valid date and time";
+        QTest::newRow("31 April") << 9 << 5 << 31 << 4 << 7
+                                  << "'     31.04.2007' is not a valid date and time";
+        QTest::newRow("29 February 2007")
+            << 9 << 5 << 29 << 2 << 7 << "'     29.02.2007' is not a valid date and time";
+        QTest::newRow("year byte 100")
+            << 9 << 5 << 15 << 3 << 100 << "'     15.03.20100' is not a valid date and time";
+        QTest::newRow("year byte 255")
+            << 9 << 5 << 15 << 3 << 255 << "'     15.03.20255' is not a valid date and time";
+        QTest::newRow("empty slot") << 0 << 0 << 0 << 0 << 0
+                                    << "'     00.00.2000' is not a valid date and time";
+        QTest::newRow("time fails before date")
+            << 24 << 0 << 0 << 0 << 100 << "'     24:00:00' is not a valid date and time";
     }
 
     void invalidDateOrTime()

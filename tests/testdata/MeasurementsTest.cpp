@@ -48,20 +48,29 @@ private Q_SLOTS:
         QTest::addColumn<int>("point");
         QTest::addColumn<double>("expected");
         QTest::newRow("FF FF as a time") << 0x600 << 0xFFFF << Quantity::Time << 1 << 0 << 65535.0;
-        QTest::newRow("FF FF as a volume change") << 0x800 << 0xFFFF << Quantity::VolumeChange << 1 << 0 << -0.001;
+        QTest::newRow("FF FF as a volume change")
+            << 0x800 << 0xFFFF << Quantity::VolumeChange << 1 << 0 << -0.001;
         QTest::newRow("FF FF as a temperature") << 0xA00 << 0xFFFF << Quantity::Temperature << 1 << 0 << -0.1;
         QTest::newRow("FF FF as the fridge") << 0xC00 << 0xFFFF << Quantity::Fridge << 1 << 0 << -0.1;
         QTest::newRow("chamber 2 time, point 10") << 0xE14 << 600 << Quantity::Time << 2 << 10 << 600.0;
-        QTest::newRow("chamber 1 time, last point") << 0x7FE << 15300 << Quantity::Time << 1 << 255 << 15300.0;
-        QTest::newRow("chamber 2 volume change") << 0x1000 << 1234 << Quantity::VolumeChange << 2 << 0 << 1.234;
-        QTest::newRow("chamber 3 volume change, lowest") << 0x1802 << 0x8000 << Quantity::VolumeChange << 3 << 1 << -32.768;
+        QTest::newRow("chamber 1 time, last point")
+            << 0x7FE << 15300 << Quantity::Time << 1 << 255 << 15300.0;
+        QTest::newRow("chamber 2 volume change")
+            << 0x1000 << 1234 << Quantity::VolumeChange << 2 << 0 << 1.234;
+        QTest::newRow("chamber 3 volume change, lowest")
+            << 0x1802 << 0x8000 << Quantity::VolumeChange << 3 << 1 << -32.768;
         QTest::newRow("chamber 3 temperature") << 0x1A00 << 200 << Quantity::Temperature << 3 << 0 << 20.0;
-        QTest::newRow("chamber 2 temperature, negative") << 0x1200 << 0xFF2F << Quantity::Temperature << 2 << 0 << -20.9;
+        QTest::newRow("chamber 2 temperature, negative")
+            << 0x1200 << 0xFF2F << Quantity::Temperature << 2 << 0 << -20.9;
         QTest::newRow("chamber 4 time") << 0x1E00 << 60 << Quantity::Time << 4 << 0 << 60.0;
-        QTest::newRow("chamber 4 volume change, last point") << 0x21FE << 5 << Quantity::VolumeChange << 4 << 255 << 0.005;
-        QTest::newRow("chamber 4 temperature starts two words late") << 0x2204 << 150 << Quantity::Temperature << 4 << 0 << 15.0;
-        QTest::newRow("chamber 4 temperature 253 ends its lane") << 0x23FE << 7 << Quantity::Temperature << 4 << 253 << 0.7;
-        QTest::newRow("chamber 4 temperature 255 is the last word read") << 0x2402 << 0xFFF6 << Quantity::Temperature << 4 << 255 << -1.0;
+        QTest::newRow("chamber 4 volume change, last point")
+            << 0x21FE << 5 << Quantity::VolumeChange << 4 << 255 << 0.005;
+        QTest::newRow("chamber 4 temperature starts two words late")
+            << 0x2204 << 150 << Quantity::Temperature << 4 << 0 << 15.0;
+        QTest::newRow("chamber 4 temperature 253 ends its lane")
+            << 0x23FE << 7 << Quantity::Temperature << 4 << 253 << 0.7;
+        QTest::newRow("chamber 4 temperature 255 is the last word read")
+            << 0x2402 << 0xFFF6 << Quantity::Temperature << 4 << 255 << -1.0;
         QTest::newRow("fridge, last point") << 0xDFE << 0xFF38 << Quantity::Fridge << 1 << 255 << -20.0;
     }
 
@@ -96,7 +105,8 @@ private Q_SLOTS:
         CellFile file;
         file.setLaneWord(4, 2, 0, 0x7FFF);
         file.setLaneWord(4, 2, 1, 0x8000);
-        for (int i = 2; i < testdata::PointSlots; ++i) file.setLaneWord(4, 2, i, static_cast<std::uint16_t>(i));
+        for (int i = 2; i < testdata::PointSlots; ++i)
+            file.setLaneWord(4, 2, i, static_cast<std::uint16_t>(i));
         const TestRecord record = decoded(file);
         for (int i = 0; i < testdata::PointSlots - 2; ++i)
             QCOMPARE(record.ChamberTemperature[4][static_cast<std::size_t>(i)], (i + 2) / 10.0);
@@ -259,7 +269,8 @@ private Q_SLOTS:
                 slot[static_cast<std::size_t>(at + 1)] = static_cast<std::uint8_t>((word >> 8) & 0xFF);
             }
             testdata::decodeMeasurements(slot, record);
-            if (record.ChamberVolumeChange[1][0] != word / 1000.0 || record.ChamberTemperature[1][0] != word / 10.0)
+            if (record.ChamberVolumeChange[1][0] != word / 1000.0 ||
+                record.ChamberTemperature[1][0] != word / 10.0)
                 QFAIL(qPrintable(QStringLiteral("word %1").arg(word)));
         }
     }

@@ -28,7 +28,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        const auto invalid = [](const char* text) { return QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(text)); };
+        const auto invalid = [](const char* text) {
+            return QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(text));
+        };
         QTest::newRow("plain") << "7" << "7";
         QTest::newRow("leading blank") << " 7" << "7";
         QTest::newRow("many leading blanks") << "    42" << "42";
@@ -49,8 +51,10 @@ private Q_SLOTS:
         QTest::newRow("just above the range") << "2147483648" << invalid("2147483648");
         QTest::newRow("just below the range") << "-2147483649" << invalid("-2147483649");
         QTest::newRow("far out of range") << "99999999999" << invalid("99999999999");
-        QTest::newRow("very long digits") << "123456789012345678901234567890" << invalid("123456789012345678901234567890");
-        QTest::newRow("arabic-indic digit") << QStringLiteral("\u0667") << QStringLiteral("'\u0667' is not a valid integer value");
+        QTest::newRow("very long digits")
+            << "123456789012345678901234567890" << invalid("123456789012345678901234567890");
+        QTest::newRow("arabic-indic digit")
+            << QStringLiteral("\u0667") << QStringLiteral("'\u0667' is not a valid integer value");
     }
 
     void textToInteger()
@@ -70,10 +74,12 @@ private Q_SLOTS:
         QTest::newRow("zero decodes nothing") << "0" << "0";
         QTest::newRow("65536 wraps to zero") << "65536" << "0";
         QTest::newRow("65543 keeps its low 16 bits") << "65543" << "7";
-        QTest::newRow("1000 has no slot") << "1000"
-                                          << "Испытание № 1000 не может быть выбрано: номер испытания должен быть от 1 до 999.";
-        QTest::newRow("-1 is 65535, no slot") << "-1"
-                                              << "Испытание № -1 не может быть выбрано: номер испытания должен быть от 1 до 999.";
+        QTest::newRow("1000 has no slot")
+            << "1000"
+            << "Испытание № 1000 не может быть выбрано: номер испытания должен быть от 1 до 999.";
+        QTest::newRow("-1 is 65535, no slot")
+            << "-1"
+            << "Испытание № -1 не может быть выбрано: номер испытания должен быть от 1 до 999.";
         QTest::newRow("-65529 wraps to 7") << "-65529" << "7";
         QTest::newRow("not a number") << "abc" << "'abc' is not a valid integer value";
     }

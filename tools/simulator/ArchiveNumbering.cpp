@@ -21,7 +21,8 @@ int nextTestNumber(const QString& archiveFolder)
     using testdata::LastTestNumber;
     std::bitset<LastTestNumber + 1> taken;
     const auto take = [&taken](long long number) {
-        if (number >= FirstTestNumber && number <= LastTestNumber) taken.set(static_cast<std::size_t>(number));
+        if (number >= FirstTestNumber && number <= LastTestNumber)
+            taken.set(static_cast<std::size_t>(number));
     };
 
     static const QRegularExpression namePattern(QStringLiteral("^test_(\\d{1,9})\\.cell$"),
@@ -29,11 +30,13 @@ int nextTestNumber(const QString& archiveFolder)
     const QDir folder(archiveFolder);
     const QStringList names = folder.entryList({QStringLiteral("*.cell")}, QDir::Files);
     for (const QString& name : names) {
-        if (const auto match = namePattern.match(name); match.hasMatch()) take(match.captured(1).toLongLong());
+        if (const auto match = namePattern.match(name); match.hasMatch())
+            take(match.captured(1).toLongLong());
         QFile file(folder.filePath(name));
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray start = file.read(2);
-            if (start.size() == 2) take(static_cast<unsigned char>(start[0]) | static_cast<unsigned char>(start[1]) << 8);
+            if (start.size() == 2)
+                take(static_cast<unsigned char>(start[0]) | static_cast<unsigned char>(start[1]) << 8);
         }
     }
 

@@ -63,7 +63,8 @@ void CellFile::setHeader(const testdata::CellHeader& header)
     setByte(Shape, header.shape);
     setU16(StrengthTenths, header.strengthTenths);
     for (int k = 1; k <= testdata::MeasuringChambers; ++k) {
-        for (int d = 0; d < 3; ++d) setByte(dimension(k, d), header.dimensions[k][static_cast<std::size_t>(d)]);
+        for (int d = 0; d < 3; ++d)
+            setByte(dimension(k, d), header.dimensions[k][static_cast<std::size_t>(d)]);
         setByte(present(k), header.presentBytes[k]);
         setI16(volumeChange(k), header.volumeChangeThousandths[k]);
         for (int p = 0; p < StoredPointsPerChamber; ++p) {
@@ -80,7 +81,8 @@ void CellFile::setHeader(const testdata::CellHeader& header)
 
 void CellFile::setSeries(int chamber, const MeasuredSeries& series)
 {
-    for (std::size_t i = 0; i < series.time.size(); ++i) setTime(chamber, static_cast<int>(i), series.time[i]);
+    for (std::size_t i = 0; i < series.time.size(); ++i)
+        setTime(chamber, static_cast<int>(i), series.time[i]);
     for (std::size_t i = 0; i < series.volumeChange.size(); ++i)
         setVolumeChange(chamber, static_cast<int>(i), series.volumeChange[i]);
     for (std::size_t i = 0; i < series.temperature.size(); ++i)

@@ -20,7 +20,8 @@ int firstSlotBelowZero(const std::vector<double>& temperature)
     return -1;
 }
 
-FreezingEvaluation evaluateFreezing(const std::vector<double>& volumeChange, const std::vector<double>& temperature)
+FreezingEvaluation evaluateFreezing(const std::vector<double>& volumeChange,
+                                    const std::vector<double>& temperature)
 {
     FreezingEvaluation result;
     const auto& dV = volumeChange;

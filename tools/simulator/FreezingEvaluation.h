@@ -19,6 +19,7 @@ int firstSlotBelowZero(const std::vector<double>& temperature);
 /// the slot before the minimum and the slot eight before that; ΔV is the largest rise of dV above that
 /// line from the slot before the minimum on. No minimum, a minimum before slot 9 or a flat chord gives
 /// ΔV = 0. Both series hold the measured points only (equal sizes).
-FreezingEvaluation evaluateFreezing(const std::vector<double>& volumeChange, const std::vector<double>& temperature);
+FreezingEvaluation evaluateFreezing(const std::vector<double>& volumeChange,
+                                    const std::vector<double>& temperature);
 
 } // namespace simulator

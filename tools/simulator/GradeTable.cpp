@@ -8,7 +8,8 @@ namespace simulator {
 namespace {
 
 // Upper bounds of Θ̄ for grades F1000, F800, … F35 (indexes 12 down to 1); anything larger is F25.
-constexpr std::array<double, 12> UpperBounds{0.20, 0.25, 0.30, 0.36, 0.43, 0.52, 0.63, 0.76, 0.92, 1.10, 1.32, 1.60};
+constexpr std::array<double, 12> UpperBounds{0.20, 0.25, 0.30, 0.36, 0.43, 0.52,
+                                             0.63, 0.76, 0.92, 1.10, 1.32, 1.60};
 
 } // namespace
 

@@ -20,7 +20,8 @@ struct MaterialTraits {
     double strengthLow;        // MPa
     double strengthHigh;
 };
-constexpr std::array<MaterialTraits, 4> Materials{{{0.50, 25, 40}, {0.90, 10, 20}, {0.35, 30, 45}, {1.30, 5, 15}}};
+constexpr std::array<MaterialTraits, 4> Materials{
+    {{0.50, 25, 40}, {0.90, 10, 20}, {0.35, 30, 45}, {1.30, 5, 15}}};
 
 constexpr double RoomTemperature = 23;   // °C, the chambers before the refrigerator starts
 constexpr double StartTemperature = 20;  // °C, the chambers at the first reading
@@ -48,8 +49,11 @@ double resolution(double value, double unitsPerOne) { return std::round(value * 
 
 Dimensions nominalDimensions(bool cylinder, Random& random)
 {
-    if (cylinder) return {static_cast<std::uint8_t>(random.between(69, 71)), static_cast<std::uint8_t>(random.between(69, 71)), 0};
-    return {static_cast<std::uint8_t>(random.between(99, 101)), static_cast<std::uint8_t>(random.between(99, 101)),
+    if (cylinder)
+        return {static_cast<std::uint8_t>(random.between(69, 71)),
+                static_cast<std::uint8_t>(random.between(69, 71)), 0};
+    return {static_cast<std::uint8_t>(random.between(99, 101)),
+            static_cast<std::uint8_t>(random.between(99, 101)),
             static_cast<std::uint8_t>(random.between(99, 101))};
 }
 
@@ -67,7 +71,8 @@ QString checkOptions(const SimulationOptions& o)
 {
     if (o.points < FewestPoints || o.points > MostPoints)
         return QStringLiteral("Число точек должно быть от %1 до %2.").arg(FewestPoints).arg(MostPoints);
-    if (o.stepSeconds < 30 || o.stepSeconds > 240) return QStringLiteral("Шаг измерений должен быть от 30 до 240 с.");
+    if (o.stepSeconds < 30 || o.stepSeconds > 240)
+        return QStringLiteral("Шаг измерений должен быть от 30 до 240 с.");
     if (static_cast<double>(o.points - 1) * o.stepSeconds > LatestTime)
         return QStringLiteral("Испытание длиннее 65535 с не помещается в файл.");
     if (o.concreteType < 0 || o.concreteType > 3) return QStringLiteral("Тип бетона должен быть от 0 до 3.");
@@ -81,7 +86,8 @@ QString checkOptions(const SimulationOptions& o)
 
 SimulatedTest simulateTest(const SimulationOptions& o)
 {
-    if (const QString problem = checkOptions(o); !problem.isEmpty()) throw std::invalid_argument(problem.toStdString());
+    if (const QString problem = checkOptions(o); !problem.isEmpty())
+        throw std::invalid_argument(problem.toStdString());
 
     Random random(o.seed);
     const MaterialTraits& material = Materials[static_cast<std::size_t>(o.concreteType)];
@@ -91,10 +97,13 @@ SimulatedTest simulateTest(const SimulationOptions& o)
     const double floor = random.uniform(-22, -21);
     const double rate = (StartTemperature - floor) / (RampShare * duration + TypicalLag);  // K/s
     const double fridgeAtStart = StartTemperature - rate * TypicalLag;
-    const auto fridge = [&](double t) { return std::clamp(fridgeAtStart - rate * t, floor, RoomTemperature); };
+    const auto fridge = [&](double t) {
+        return std::clamp(fridgeAtStart - rate * t, floor, RoomTemperature);
+    };
     const double materialFactor = random.uniform(0.8, 1.25);
     // Drawn whether or not a strength is given, so that it changes no other value of the test.
-    const double typicalStrength = std::round(random.uniform(material.strengthLow, material.strengthHigh) * 2) / 2;
+    const double typicalStrength =
+        std::round(random.uniform(material.strengthLow, material.strengthHigh) * 2) / 2;
 
     SimulatedTest test;
     testdata::CellHeader& h = test.description.header;
@@ -128,7 +137,8 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         outcome.sampleVolume = sampleVolume(dims, o.cylinder);
         h.dimensions[k] = dims;
         h.presentBytes[k] = 1;
-        c.expansion = material.relativeExpansion * materialFactor * chamberFactor * outcome.sampleVolume / 1000;
+        c.expansion =
+            material.relativeExpansion * materialFactor * chamberFactor * outcome.sampleVolume / 1000;
     }
     for (int k = 1; k <= testdata::ChamberCount; ++k) {
         h.pointCountBytes[k] = static_cast<std::uint8_t>(n);
@@ -178,14 +188,18 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         outcome.zeroCrossing = firstSlotBelowZero(series.temperature);
         outcome.firstMinimum = evaluation.firstMinimum;
         outcome.volumeChange = evaluation.volumeChange;
-        outcome.relativeVolumeChange = outcome.sampleVolume > 0 ? outcome.volumeChange / outcome.sampleVolume * 1000 : 0;
+        outcome.relativeVolumeChange =
+            outcome.sampleVolume > 0 ? outcome.volumeChange / outcome.sampleVolume * 1000 : 0;
         thetaSum += outcome.relativeVolumeChange;
         ++presentCount;
         h.volumeChangeThousandths[k] = thousandths(outcome.volumeChange);
 
-        const auto at = [&](int slot) { return series.volumeChange[static_cast<std::size_t>(std::max(slot, 0))]; };
-        const std::array<int, 5> marked{0, std::max(outcome.zeroCrossing, 0), std::max(evaluation.firstMinimum, 0),
-                                       std::max(evaluation.largestRise, 0), n - 1};
+        const auto at = [&](int slot) {
+            return series.volumeChange[static_cast<std::size_t>(std::max(slot, 0))];
+        };
+        const std::array<int, 5> marked{0, std::max(outcome.zeroCrossing, 0),
+                                        std::max(evaluation.firstMinimum, 0),
+                                        std::max(evaluation.largestRise, 0), n - 1};
         for (std::size_t p = 0; p < marked.size(); ++p) h.storedPoints[k][p] = {marked[p], at(marked[p])};
     }
     const double mean = presentCount > 0 ? thetaSum / presentCount : 0;

@@ -12,7 +12,8 @@
 
 namespace simulator {
 
-using Dimensions = std::array<std::uint8_t, 3>;  ///< mm: cube length, width, height; cylinder diameter, height, 0
+using Dimensions =
+    std::array<std::uint8_t, 3>; ///< mm: cube length, width, height; cylinder diameter, height, 0
 
 /// What to "measure".
 struct SimulationOptions {

@@ -14,7 +14,8 @@ namespace simulator {
 namespace {
 
 const std::array<QString, 4> MaterialNames{QStringLiteral("бетон тяжелый"), QStringLiteral("бетон легкий"),
-                                           QStringLiteral("бетон дорожный"), QStringLiteral("смеси строительные")};
+                                           QStringLiteral("бетон дорожный"),
+                                           QStringLiteral("смеси строительные")};
 
 } // namespace
 
@@ -24,13 +25,17 @@ QString describeTest(const SimulatedTest& test, const SimulationOptions& o, cons
     for (std::size_t k = 0; k < test.chambers.size(); ++k) {
         if (test.chambers[k].present) chambers << QString::number(k + 1);
     }
-    const QString used = chambers.isEmpty() ? QStringLiteral("образцов нет")
-                                            : QStringLiteral("образцы в камерах %1").arg(chambers.join(QStringLiteral(", ")));
-    return QStringLiteral("Испытание № %1 записано в файл \"%2\": серия %3, %4 %5, %6, %7, %8; %9 точек через %10 с; "
-                          "Θ̄ = %11·10⁻³, марка %12.")
-        .arg(QString::number(o.testNumber), path, QString::number(o.series), o.date.toString(QStringLiteral("dd.MM.yyyy")),
-             o.time.toString(QStringLiteral("HH:mm:ss")), MaterialNames[static_cast<std::size_t>(o.concreteType)],
-             o.cylinder ? QStringLiteral("цилиндры") : QStringLiteral("кубы"), used, QString::number(o.points))
+    const QString used =
+        chambers.isEmpty() ? QStringLiteral("образцов нет")
+                           : QStringLiteral("образцы в камерах %1").arg(chambers.join(QStringLiteral(", ")));
+    return QStringLiteral(
+               "Испытание № %1 записано в файл \"%2\": серия %3, %4 %5, %6, %7, %8; %9 точек через %10 с; "
+               "Θ̄ = %11·10⁻³, марка %12.")
+        .arg(QString::number(o.testNumber), path, QString::number(o.series),
+             o.date.toString(QStringLiteral("dd.MM.yyyy")), o.time.toString(QStringLiteral("HH:mm:ss")),
+             MaterialNames[static_cast<std::size_t>(o.concreteType)],
+             o.cylinder ? QStringLiteral("цилиндры") : QStringLiteral("кубы"), used,
+             QString::number(o.points))
         .arg(QString::number(o.stepSeconds), platform::formatFixed(test.meanRelativeVolumeChange, 1, 3),
              processing::gradeName(static_cast<std::uint16_t>(test.gradeIndex)));
 }
@@ -42,7 +47,8 @@ QString recordTest(ZoltRequest request, const QDateTime& now)
     if (!request.numberGiven) {
         const int number = nextTestNumber(request.archiveFolder);
         if (number == 0)
-            throw platform::Error(QStringLiteral("В папке \"%1\" заняты все номера испытаний от 1 до 999.").arg(request.archiveFolder));
+            throw platform::Error(QStringLiteral("В папке \"%1\" заняты все номера испытаний от 1 до 999.")
+                                      .arg(request.archiveFolder));
         o.testNumber = static_cast<std::uint16_t>(number);
     }
     if (!request.seedGiven) o.seed = o.testNumber;
@@ -55,7 +61,8 @@ QString recordTest(ZoltRequest request, const QDateTime& now)
     const SimulatedTest test = simulateTest(o);
     const QString folder = QFileInfo(path).path();
     if (!QDir().mkpath(folder))
-        throw platform::Error(platform::messages::cannotCreateFile(path, QStringLiteral("Cannot create the folder")));
+        throw platform::Error(
+            platform::messages::cannotCreateFile(path, QStringLiteral("Cannot create the folder")));
     test.file().writeTo(path);
     return describeTest(test, o, path);
 }

@@ -54,14 +54,16 @@ int main()
         samples.push_back(microsecondsSince(start));
         check += texts.strengthText.size() + record->ChamberPointCount[1];
     }
-    std::printf("decoding one slot (header, texts, 4 x 3 series of 256 words and the fridge): median %.2f us over %d runs\n",
+    std::printf("decoding one slot (header, texts, 4 x 3 series of 256 words and the fridge): median %.2f us "
+                "over %d runs\n",
                 median(samples), DecodeRuns);
 
     QTemporaryDir folder;
     QStringList paths;
     for (int number = 1; number <= 999; ++number) {
         file.setU16(0, static_cast<std::uint16_t>(number));
-        paths << QDir(folder.path()).filePath(QStringLiteral("test_%1.cell").arg(number, 4, 10, QLatin1Char('0')));
+        paths << QDir(folder.path())
+                     .filePath(QStringLiteral("test_%1.cell").arg(number, 4, 10, QLatin1Char('0')));
         file.writeTo(paths.back());
     }
     auto store = std::make_unique<testdata::RecordStore>();
@@ -78,7 +80,8 @@ int main()
     }
     check += store->slot(999)[0];
     const double total = median(totals);
-    std::printf("reading, checking and storing 999 files of %d bytes: median %.1f ms (%.1f us per file) over %d runs\n",
+    std::printf("reading, checking and storing 999 files of %d bytes: median %.1f ms (%.1f us per file) over "
+                "%d runs\n",
                 file.size(), total / 1000, total / 999, LoadRuns);
     return check == 0 ? 1 : 0;
 }

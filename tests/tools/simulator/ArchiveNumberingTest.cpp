@@ -53,10 +53,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("next");
         QTest::newRow("missing folder") << QStringList{QStringLiteral("-")} << 1;
         QTest::newRow("empty folder") << QStringList{} << 1;
-        QTest::newRow("one above the highest name") << QStringList{QStringLiteral("test_0007.cell=7"), QStringLiteral("test_0003.cell=3")} << 8;
+        QTest::newRow("one above the highest name")
+            << QStringList{QStringLiteral("test_0007.cell=7"), QStringLiteral("test_0003.cell=3")} << 8;
         QTest::newRow("a number inside another name counts")
             << QStringList{QStringLiteral("test_0002.cell=2"), QStringLiteral("imported.cell=12")} << 13;
-        QTest::newRow("a name without a readable number counts") << QStringList{QStringLiteral("test_0020.cell")} << 21;
+        QTest::newRow("a name without a readable number counts")
+            << QStringList{QStringLiteral("test_0020.cell")} << 21;
         QTest::newRow("other files do not count") << QStringList{QStringLiteral("notes.txt=50")} << 1;
         QTest::newRow("numbers the program rejects do not count")
             << QStringList{QStringLiteral("big.cell=1000"), QStringLiteral("zero.cell=0")} << 1;
@@ -74,7 +76,8 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(folder));
             for (const QString& entry : files) {
                 const QStringList parts = entry.split(u'=');
-                writeFile(QDir(folder).filePath(parts[0]), parts.size() > 1 ? numbered(parts[1].toInt()) : QByteArray());
+                writeFile(QDir(folder).filePath(parts[0]),
+                          parts.size() > 1 ? numbered(parts[1].toInt()) : QByteArray());
             }
         }
         QCOMPARE(simulator::nextTestNumber(folder), next);
@@ -83,7 +86,8 @@ private Q_SLOTS:
     void fullArchive()
     {
         QTemporaryDir root;
-        for (int number = 1; number <= 999; ++number) writeFile(root.filePath(simulator::archiveFileName(number)), numbered(number));
+        for (int number = 1; number <= 999; ++number)
+            writeFile(root.filePath(simulator::archiveFileName(number)), numbered(number));
         QCOMPARE(simulator::nextTestNumber(root.path()), 0);
         QVERIFY(QFile::remove(root.filePath(simulator::archiveFileName(500))));
         QCOMPARE(simulator::nextTestNumber(root.path()), 500);

@@ -54,8 +54,10 @@ private Q_SLOTS:
         QTest::newRow("volume change half away from zero") << "volume" << 3 << 1 << 0.0125 << 0x1802 << 13;
         QTest::newRow("volume change clamps") << "volume" << 4 << 255 << -40.0 << 0x21FE << 0x8000;
         QTest::newRow("temperature, chamber 3") << "temperature" << 3 << 0 << -20.04 << 0x1A00 << 0xFF38;
-        QTest::newRow("temperature, chamber 4 two words late") << "temperature" << 4 << 0 << 1.0 << 0x2204 << 10;
-        QTest::newRow("temperature, chamber 4 last point") << "temperature" << 4 << 255 << -0.1 << 0x2402 << 0xFFFF;
+        QTest::newRow("temperature, chamber 4 two words late")
+            << "temperature" << 4 << 0 << 1.0 << 0x2204 << 10;
+        QTest::newRow("temperature, chamber 4 last point")
+            << "temperature" << 4 << 255 << -0.1 << 0x2402 << 0xFFFF;
         QTest::newRow("fridge") << "fridge" << 1 << 3 << -22.5 << 0xC06 << 0xFF1F;
     }
 
@@ -100,7 +102,8 @@ private Q_SLOTS:
         header.GradeIndex = 13;
         header.storedPoints[2][4] = {-3, -1.5};
         header.storedPoints[3][0] = {255, 32.767};
-        QCOMPARE(testdata::readCellHeader(CellFile(simulator::CellDescription{header, {}, {}}).toSlot()), header);
+        QCOMPARE(testdata::readCellHeader(CellFile(simulator::CellDescription{header, {}, {}}).toSlot()),
+                 header);
     }
 
     void overlaidKeepsTheSlotsTail()
@@ -138,8 +141,9 @@ private Q_SLOTS:
             file.writeTo(impossible);
             QFAIL("writing into a missing folder succeeded");
         } catch (const platform::Error& error) {
-            QVERIFY2(error.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(impossible)),
-                     qPrintable(error.message()));
+            QVERIFY2(
+                error.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(impossible)),
+                qPrintable(error.message()));
         }
     }
 };

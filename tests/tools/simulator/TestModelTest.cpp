@@ -62,9 +62,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("step");
         for (int type = 0; type < 4; ++type) {
             for (bool cylinder : {false, true}) {
-                for (auto [points, step] : {std::pair{120, 60}, std::pair{180, 60}, std::pair{250, 60}, std::pair{120, 30},
-                                           std::pair{120, 240}, std::pair{250, 30}}) {
-                    QTest::addRow("type %d, %s, %d points every %d s", type, cylinder ? "cylinder" : "cube", points, step)
+                for (auto [points, step] : {std::pair{120, 60}, std::pair{180, 60}, std::pair{250, 60},
+                                            std::pair{120, 30}, std::pair{120, 240}, std::pair{250, 30}}) {
+                    QTest::addRow("type %d, %s, %d points every %d s", type, cylinder ? "cylinder" : "cube",
+                                  points, step)
                         << type << cylinder << points << step;
                 }
             }
@@ -94,7 +95,8 @@ private Q_SLOTS:
                                              .arg(seed).arg(k).arg(minimum).arg(crossing).toUtf8();
                 QVERIFY2(minimum >= 0 && T[static_cast<std::size_t>(minimum)] < 0, where.constData());
                 QVERIFY2(minimum >= crossing && minimum - crossing <= 12, where.constData());
-                QVERIFY2(minimum >= 20 && minimum <= points - 20, where.constData());  // room for the chord and the curve
+                // Room for the chord before the minimum and for the result curve after it.
+                QVERIFY2(minimum >= 20 && minimum <= points - 20, where.constData());
                 QCOMPARE(test.chambers[static_cast<std::size_t>(k - 1)].firstMinimum, minimum);
             }
         }
@@ -111,16 +113,19 @@ private Q_SLOTS:
             QVERIFY2(T[0] > 18 && T[0] < 22, qPrintable(QString::number(T[0])));
             const double last = T[static_cast<std::size_t>(n - 1)];
             QVERIFY2(last > -23 && last < -18, qPrintable(QString::number(last)));
-            for (int i = 1; i < n; ++i) QVERIFY(T[static_cast<std::size_t>(i)] <= T[static_cast<std::size_t>(i - 1)] + 0.3);
+            for (int i = 1; i < n; ++i)
+                QVERIFY(T[static_cast<std::size_t>(i)] <= T[static_cast<std::size_t>(i - 1)] + 0.3);
         }
         // The refrigerator runs a little colder than the chambers it cools.
         double difference = 0;
         for (int i = 0; i < n; ++i)
-            difference += decoded.record.ChamberTemperature[1][static_cast<std::size_t>(i)] - decoded.record.FridgeTemperature[static_cast<std::size_t>(i)];
+            difference += decoded.record.ChamberTemperature[1][static_cast<std::size_t>(i)] -
+                          decoded.record.FridgeTemperature[static_cast<std::size_t>(i)];
         difference /= n;
         QVERIFY2(difference > 0.3 && difference < 4, qPrintable(QString::number(difference)));
         // Times in whole seconds, one point per step.
-        for (int i = 0; i < n; ++i) QCOMPARE(decoded.record.ChamberTime[2][static_cast<std::size_t>(i)], 60.0 * i);
+        for (int i = 0; i < n; ++i)
+            QCOMPARE(decoded.record.ChamberTime[2][static_cast<std::size_t>(i)], 60.0 * i);
         QCOMPARE(decoded.record.ChamberTime[2][static_cast<std::size_t>(n)], 0.0);
     }
 
@@ -132,7 +137,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("points");
         QTest::newRow("cubes, all chambers") << false << 0 << QList<bool>{true, true, true} << 180;
         QTest::newRow("cylinders, chamber 2 empty") << true << 1 << QList<bool>{true, false, true} << 120;
-        QTest::newRow("road concrete, chamber 1 empty") << false << 2 << QList<bool>{false, true, true} << 250;
+        QTest::newRow("road concrete, chamber 1 empty")
+            << false << 2 << QList<bool>{false, true, true} << 250;
         QTest::newRow("building mix, no samples") << true << 3 << QList<bool>{false, false, false} << 150;
     }
 
@@ -193,12 +199,14 @@ private Q_SLOTS:
             QCOMPARE(stored[2].index, outcome.firstMinimum);
             QVERIFY(stored[3].index > outcome.firstMinimum - 2);
             QCOMPARE(stored[4].index, points - 1);
-            QCOMPARE(stored[2].value, decoded.record.ChamberVolumeChange[k][static_cast<std::size_t>(outcome.firstMinimum)]);
+            QCOMPARE(stored[2].value,
+                     decoded.record.ChamberVolumeChange[k][static_cast<std::size_t>(outcome.firstMinimum)]);
         }
         const double mean = used > 0 ? thetaSum / used : 0;
         QCOMPARE(h.MeanRelativeVolumeChange, static_cast<std::uint16_t>(std::lround(mean * 1000)));
         QCOMPARE(test.meanRelativeVolumeChange, h.MeanRelativeVolumeChange / 1000.0);
-        QCOMPARE(static_cast<int>(h.GradeIndex), used > 0 ? simulator::gradeIndexFor(test.meanRelativeVolumeChange) : 0);
+        QCOMPARE(static_cast<int>(h.GradeIndex),
+                 used > 0 ? simulator::gradeIndexFor(test.meanRelativeVolumeChange) : 0);
     }
 
     // A chamber without a sample still records its liquid's contraction and nothing else.
@@ -211,7 +219,8 @@ private Q_SLOTS:
             const auto& dV = decoded.record.ChamberVolumeChange[k];
             // Noise may make minima once the temperature levels off at the end, never while it falls.
             const int minimum = firstLocalMinimum(dV, options.points);
-            QVERIFY(minimum < 0 || decoded.record.ChamberTemperature[k][static_cast<std::size_t>(minimum)] < -15);
+            QVERIFY(minimum < 0 ||
+                    decoded.record.ChamberTemperature[k][static_cast<std::size_t>(minimum)] < -15);
             QVERIFY(dV[static_cast<std::size_t>(options.points - 1)] < -1);
         }
     }

@@ -34,10 +34,10 @@ private Q_SLOTS:
 
     void everyOption()
     {
-        const ZoltArguments parsed =
-            parse(QStringLiteral("--number 12 --series 4 --type 2 --shape cylinder --dims 70,71,0 --present 1,0,1 "
-                                 "--points 150 --step 30 --seed 99 --strength 32,5 --treatment 1 --date 05.06.2021 "
-                                 "--time 07:08:09 --out x/y.cell --archive Store"));
+        const ZoltArguments parsed = parse(
+            QStringLiteral("--number 12 --series 4 --type 2 --shape cylinder --dims 70,71,0 --present 1,0,1 "
+                           "--points 150 --step 30 --seed 99 --strength 32,5 --treatment 1 --date 05.06.2021 "
+                           "--time 07:08:09 --out x/y.cell --archive Store"));
         QVERIFY2(parsed.request, qPrintable(parsed.text));
         const simulator::SimulationOptions& o = parsed.request->options;
         QCOMPARE(o.testNumber, 12);
@@ -56,7 +56,8 @@ private Q_SLOTS:
         QCOMPARE(o.time, QTime(7, 8, 9));
         QCOMPARE(parsed.request->outputPath, QStringLiteral("x/y.cell"));
         QCOMPARE(parsed.request->archiveFolder, QStringLiteral("Store"));
-        QVERIFY(parsed.request->numberGiven && parsed.request->seedGiven && parsed.request->dateGiven && parsed.request->timeGiven);
+        QVERIFY(parsed.request->numberGiven && parsed.request->seedGiven && parsed.request->dateGiven &&
+                parsed.request->timeGiven);
     }
 
     void dimensionsPerChamber()
@@ -104,7 +105,8 @@ private Q_SLOTS:
         const ZoltArguments parsed = parse(QStringLiteral("--help"));
         QVERIFY(parsed.helpWanted);
         QVERIFY(!parsed.request);
-        for (const char* option : {"--number", "--shape", "--dims", "--present", "--points", "--seed", "--out"})
+        for (const char* option :
+             {"--number", "--shape", "--dims", "--present", "--points", "--seed", "--out"})
             QVERIFY2(parsed.text.contains(QLatin1String(option)), option);
     }
 };

@@ -25,7 +25,8 @@ Run runZolt(const QString& folder, const QStringList& arguments = {})
     process.start(QStringLiteral(ZOLT_EXECUTABLE), arguments);
     if (!process.waitForFinished(30000)) return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -34,7 +35,10 @@ class ZoltProgramTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void executableName() { QCOMPARE(QFileInfo(QStringLiteral(ZOLT_EXECUTABLE)).fileName(), QStringLiteral("zolt.exe")); }
+    void executableName()
+    {
+        QCOMPARE(QFileInfo(QStringLiteral(ZOLT_EXECUTABLE)).fileName(), QStringLiteral("zolt.exe"));
+    }
 
     // Run bare in a folder, as the main program runs it: each run adds the next test to Archive/.
     void measuresNextTest()
@@ -48,8 +52,8 @@ private Q_SLOTS:
         QVERIFY2(second.out.contains(QStringLiteral("Archive/test_0002.cell")), qPrintable(second.out));
 
         auto buffer = std::make_unique<testdata::ReadBuffer>();
-        const testdata::LoadedFile loaded =
-            testdata::readCellFile(QDir(folder.path()).filePath(QStringLiteral("Archive/test_0002.cell")), *buffer);
+        const testdata::LoadedFile loaded = testdata::readCellFile(
+            QDir(folder.path()).filePath(QStringLiteral("Archive/test_0002.cell")), *buffer);
         QCOMPARE(loaded.testNumber, 2);
         QCOMPARE(loaded.size, 9728);
         const testdata::CellHeader header = testdata::readCellHeader(*buffer);
@@ -72,10 +76,11 @@ private Q_SLOTS:
     void chosenTest()
     {
         QTemporaryDir folder;
-        const Run run = runZolt(folder.path(), {QStringLiteral("--number"), QStringLiteral("5"), QStringLiteral("--present"),
-                                                QStringLiteral("1,0,1"), QStringLiteral("--shape"), QStringLiteral("cylinder"),
-                                                QStringLiteral("--points"), QStringLiteral("130"), QStringLiteral("--out"),
-                                                QStringLiteral("fixtures/five.cell")});
+        const Run run = runZolt(
+            folder.path(), {QStringLiteral("--number"), QStringLiteral("5"), QStringLiteral("--present"),
+                            QStringLiteral("1,0,1"), QStringLiteral("--shape"), QStringLiteral("cylinder"),
+                            QStringLiteral("--points"), QStringLiteral("130"), QStringLiteral("--out"),
+                            QStringLiteral("fixtures/five.cell")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(!QDir(folder.path()).exists(QStringLiteral("Archive")));
         auto buffer = std::make_unique<testdata::ReadBuffer>();
@@ -99,7 +104,8 @@ private Q_SLOTS:
     void unwritableArchive()
     {
         QTemporaryDir folder;
-        QFile blocker(QDir(folder.path()).filePath(QStringLiteral("Archive")));  // a file where the folder belongs
+        // A file where the archive folder belongs.
+        QFile blocker(QDir(folder.path()).filePath(QStringLiteral("Archive")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const Run run = runZolt(folder.path());
