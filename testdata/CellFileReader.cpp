@@ -45,7 +45,7 @@ LoadedFile readCellFile(const QString& path, ReadBuffer& buffer)
     const qint64 more = file.read(&extra, 1);
     if (more < 0) throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
     if (more > 0)
-        throw platform::Error(messages::fileTooLong(path, std::max<qint64>(file.size(), size + more)));
+        throw platform::Error(messages::fileTooLong(path, file.isSequential() ? -1 : file.size()));
 
     if (size < 2) throw platform::Error(messages::fileTooShort(path, size));
     const std::uint16_t testNumber = bytes::u16(buffer, layout::TestNumber);

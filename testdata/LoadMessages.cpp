@@ -23,8 +23,13 @@ QString fileTooShort(const QString& path, std::int64_t size)
 
 QString fileTooLong(const QString& path, std::int64_t size)
 {
-    return QStringLiteral(
-               "Файл \"%1\" не загружен: длина файла %2, а файл испытания занимает не более %3 байта.")
+    if (size < 0) {
+        return QStringLiteral("Файл \"%1\" не загружен: файл испытания занимает не более %2 байта, "
+                              "а в этом файле их больше.")
+            .arg(path, QString::number(SlotSize));
+    }
+    return QStringLiteral("Файл \"%1\" не загружен: длина файла %2, "
+                          "а файл испытания занимает не более %3 байта.")
         .arg(path, byteCount(size), QString::number(SlotSize));
 }
 

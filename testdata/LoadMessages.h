@@ -10,7 +10,7 @@ namespace testdata::messages {
 /// A file of 0 or 1 bytes: it has no test number.
 QString fileTooShort(const QString& path, std::int64_t size);
 
-/// A file longer than a slot (10001 bytes).
+/// A file longer than a slot (10001 bytes); a negative size stands for a stream of unknown length.
 QString fileTooLong(const QString& path, std::int64_t size);
 
 /// A file whose test number (bytes 0–1) is 0 or above 999.

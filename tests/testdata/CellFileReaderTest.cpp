@@ -126,6 +126,15 @@ private Q_SLOTS:
         QVERIFY(message.size() > QStringLiteral("Cannot open file \"%1\". ").arg(path).size());
     }
 
+    // A device that never ends is cut off after one byte more than a slot holds.
+    void endlessStream()
+    {
+        const QString path = QStringLiteral("/dev/zero");
+        if (!QFile::exists(path)) QSKIP("no endless device here");
+        QCOMPARE(failureOf(path), QStringLiteral("Файл \"/dev/zero\" не загружен: файл испытания занимает не "
+                                                 "более 10001 байта, а в этом файле их больше."));
+    }
+
     // A percent sign in a file name must not be taken for a placeholder of the message.
     void pathWithPercentSigns()
     {
