@@ -19,7 +19,7 @@ void load(RecordStore& store, const simulator::CellFile& file)
 {
     auto buffer = std::make_unique<testdata::ReadBuffer>();
     std::copy_n(file.bytes().cbegin(), file.size(), buffer->begin());
-    const int number = static_cast<std::uint8_t>(file.bytes()[0]) | static_cast<std::uint8_t>(file.bytes()[1]) << 8;
+    const int number = file.byteAt(0) | file.byteAt(1) << 8;
     testdata::overlayFile(store.slot(number), *buffer, file.size());
 }
 
