@@ -25,7 +25,7 @@ void putU32(QByteArray& out, int at, uint32_t v)
         out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-} // namespace
+}  // namespace
 
 QByteArray encodeBmp(const QImage& source)
 {
@@ -55,7 +55,8 @@ QByteArray encodeBmp(const QImage& source)
 
     char* pixels = out.data() + FileHeaderSize + InfoHeaderSize;
     for (int64_t row = 0; row < height; ++row) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(height - 1 - row)));
+        const auto* line =
+            reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(height - 1 - row)));
         char* to = pixels + row * rowSize;
         for (int64_t x = 0; x < width; ++x) {
             to[3 * x] = static_cast<char>(qBlue(line[x]));
@@ -83,4 +84,4 @@ bool writeBmpFile(const QImage& image, const QString& path, QString* errorText)
     return true;
 }
 
-} // namespace chartengine
+}  // namespace chartengine

@@ -21,7 +21,7 @@ namespace {
 
 constexpr double PrintMargin = 0.15;
 
-} // namespace
+}  // namespace
 
 struct Chart::Impl {
     QStringList title;
@@ -51,7 +51,8 @@ struct Chart::Impl {
 
     ChartLook look() const
     {
-        return {ChartTexts{title, titleFont, bottom.caption, left.caption, bottom.inverted}, titleColor, inner, outer};
+        return {ChartTexts{title, titleFont, bottom.caption, left.caption, bottom.inverted}, titleColor,
+                inner, outer};
     }
 
     ChartLayout layoutAt(QSizeF size, const ChartLook& look) const
@@ -91,7 +92,10 @@ void Chart::addTitleLine(const QString& line)
     d->notify();
 }
 
-QStringList Chart::titleLines() const { return d->title; }
+QStringList Chart::titleLines() const
+{
+    return d->title;
+}
 
 void Chart::setTitleFont(const QFont& font)
 {
@@ -123,9 +127,15 @@ void Chart::setBottomAxisInverted(bool inverted)
     d->notify();
 }
 
-const AxisTitle& Chart::bottomAxis() const { return d->bottom; }
+const AxisTitle& Chart::bottomAxis() const
+{
+    return d->bottom;
+}
 
-const AxisTitle& Chart::leftAxis() const { return d->left; }
+const AxisTitle& Chart::leftAxis() const
+{
+    return d->left;
+}
 
 LineSeries& Chart::addSeries(QColor color, int lineWidth, MarkerStyle marker)
 {
@@ -136,20 +146,35 @@ LineSeries& Chart::addSeries(QColor color, int lineWidth, MarkerStyle marker)
     return added;
 }
 
-LineSeries& Chart::series(int number) { return d->at(number); }
+LineSeries& Chart::series(int number)
+{
+    return d->at(number);
+}
 
-const LineSeries& Chart::series(int number) const { return d->at(number); }
+const LineSeries& Chart::series(int number) const
+{
+    return d->at(number);
+}
 
-int Chart::seriesCount() const { return static_cast<int>(d->series.size()); }
+int Chart::seriesCount() const
+{
+    return static_cast<int>(d->series.size());
+}
 
-void Chart::clearSeries(int number) { d->at(number).clear(); }
+void Chart::clearSeries(int number)
+{
+    d->at(number).clear();
+}
 
 void Chart::addPoint(int number, double x, double y, const QString& label, QColor color)
 {
     d->at(number).addPoint(x, y, label, color);
 }
 
-void Chart::setSeriesActive(int number, bool active) { d->at(number).setActive(active); }
+void Chart::setSeriesActive(int number, bool active)
+{
+    d->at(number).setActive(active);
+}
 
 void Chart::setInnerBevel(Bevel bevel)
 {
@@ -163,11 +188,20 @@ void Chart::setOuterBevel(Bevel bevel)
     d->notify();
 }
 
-Bevel Chart::innerBevel() const { return d->inner; }
+Bevel Chart::innerBevel() const
+{
+    return d->inner;
+}
 
-Bevel Chart::outerBevel() const { return d->outer; }
+Bevel Chart::outerBevel() const
+{
+    return d->outer;
+}
 
-QSize Chart::layoutSize() const { return d->layoutSize.toSize(); }
+QSize Chart::layoutSize() const
+{
+    return d->layoutSize.toSize();
+}
 
 void Chart::setLayoutSize(QSize size)
 {
@@ -175,16 +209,26 @@ void Chart::setLayoutSize(QSize size)
     d->notify();
 }
 
-Range Chart::bottomAxisRange() const { return d->layoutAt(d->layoutSize, d->look()).bottom.scale.range; }
+Range Chart::bottomAxisRange() const
+{
+    return d->layoutAt(d->layoutSize, d->look()).bottom.scale.range;
+}
 
-Range Chart::leftAxisRange() const { return d->layoutAt(d->layoutSize, d->look()).left.scale.range; }
+Range Chart::leftAxisRange() const
+{
+    return d->layoutAt(d->layoutSize, d->look()).left.scale.range;
+}
 
-ChartLayout Chart::layout(QSizeF size) const { return d->layoutAt(size, d->look()); }
+ChartLayout Chart::layout(QSizeF size) const
+{
+    return d->layoutAt(size, d->look());
+}
 
 void Chart::paint(QPainter& painter, const QRect& bounds, const RenderContext& context) const
 {
     if (bounds.isEmpty()) return;
-    const double scale = std::isfinite(context.deviceScale) && context.deviceScale > 0 ? context.deviceScale : 1.0;
+    const double scale =
+        std::isfinite(context.deviceScale) && context.deviceScale > 0 ? context.deviceScale : 1.0;
     PainterGuard guard(painter);
     painter.translate(bounds.topLeft());
     painter.scale(scale, scale);
@@ -217,13 +261,17 @@ bool Chart::print(QPagedPaintDevice& device, QSize size) const
     const QPageLayout page = device.pageLayout();
     const QRect sheet = page.fullRectPixels(dpi);
     const QRect printable = page.paintRectPixels(dpi);
-    const QRectF target = fitOnPage(sheet.size(), size, PrintMargin).translated(sheet.topLeft() - printable.topLeft());
+    const QRectF target =
+        fitOnPage(sheet.size(), size, PrintMargin).translated(sheet.topLeft() - printable.topLeft());
     painter.translate(target.topLeft());
     painter.scale(target.width() / size.width(), target.height() / size.height());
     d->paintAt(painter, QSizeF(size));
     return painter.end();
 }
 
-void Chart::setChangeListener(std::function<void()> listener) { d->listener = std::move(listener); }
+void Chart::setChangeListener(std::function<void()> listener)
+{
+    d->listener = std::move(listener);
+}
 
-} // namespace chartengine
+}  // namespace chartengine

@@ -30,7 +30,8 @@ struct AxisTitle {
 
 /// How a paint call is used: the screen, an image or a printer page.
 struct RenderContext {
-    double deviceScale = 1.0;  ///< device pixels per screen pixel (a printer's DPI / 96)
+    /// Device pixels per screen pixel: 2 draws the chart of half the bounds' size twice as large.
+    double deviceScale = 1.0;
 };
 
 /// One two-dimensional X–Y chart of line series: title lines, a bottom and a left axis with automatic
@@ -115,4 +116,4 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-} // namespace chartengine
+}  // namespace chartengine

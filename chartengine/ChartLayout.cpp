@@ -23,9 +23,10 @@ constexpr double ValueLimit = 1e300;
 
 double markerRoom(const LineSeries& s)
 {
-    if (!s.marker().visible || !s.markersWidenMargins()) return 0;
+    const MarkerStyle& marker = s.marker();
+    if (!marker.visible || !s.markersWidenMargins() || marker.width <= 0 || marker.height <= 0) return 0;
     // Half the marker, half its outline pen and half a pixel of rounding.
-    const double half = std::max(s.marker().width, s.marker().height) / 2.0 + 1;
+    const double half = std::max(marker.width, marker.height) / 2.0 + 1;
     return std::max(half, s.lineWidth() / 2.0);
 }
 
@@ -51,7 +52,8 @@ void dropCrowdedLabels(std::vector<TickMark>& ticks, bool horizontal)
     std::vector<TickMark*> order;
     for (TickMark& t : ticks)
         order.push_back(&t);
-    std::sort(order.begin(), order.end(), [](const TickMark* a, const TickMark* b) { return a->pixel < b->pixel; });
+    std::sort(order.begin(), order.end(),
+              [](const TickMark* a, const TickMark* b) { return a->pixel < b->pixel; });
     const TickMark* last = nullptr;
     for (TickMark* t : order) {
         if (last) {
@@ -63,7 +65,9 @@ void dropCrowdedLabels(std::vector<TickMark>& ticks, bool horizontal)
     }
 }
 
-AxisLayout leftAxis(const std::vector<AxisExtent>& extents, double top, double bottom, double labelRight,
+// The left axis' values depend only on the plot's height; its labels' width then decides where the
+// plot starts, so they are placed afterwards (placeLeftLabels).
+AxisLayout leftAxis(const std::vector<AxisExtent>& extents, double top, double bottom,
                     const QFontMetricsF& metrics, const QLocale& locale)
 {
     AxisLayout axis;
@@ -71,12 +75,16 @@ AxisLayout leftAxis(const std::vector<AxisExtent>& extents, double top, double b
     axis.scale = autoAxisScale(extents, bottom - top, minSpacing);
     axis.transform = {axis.scale.range, bottom, top};
     axis.ticks = placeTicks(axis.scale, axis.transform, locale);
+    return axis;
+}
+
+void placeLeftLabels(AxisLayout& axis, double labelRight, const QFontMetricsF& metrics)
+{
     for (TickMark& t : axis.ticks) {
         const double width = metrics.horizontalAdvance(t.text);
         t.labelRect = QRectF(labelRight - width, t.pixel - metrics.height() / 2, width, metrics.height());
     }
     dropCrowdedLabels(axis.ticks, false);
-    return axis;
 }
 
 AxisLayout bottomAxis(const std::vector<AxisExtent>& extents, double left, double right, bool inverted,
@@ -88,7 +96,8 @@ AxisLayout bottomAxis(const std::vector<AxisExtent>& extents, double left, doubl
     // Wider labels need a wider step; a few rounds settle it.
     for (int round = 0; round < 4; ++round) {
         axis.scale = autoAxisScale(extents, right - left, minSpacing);
-        axis.transform = inverted ? Transform{axis.scale.range, right, left} : Transform{axis.scale.range, left, right};
+        axis.transform =
+            inverted ? Transform{axis.scale.range, right, left} : Transform{axis.scale.range, left, right};
         axis.ticks = placeTicks(axis.scale, axis.transform, locale);
         const double needed = widestLabel(axis.ticks, metrics) + 2 * LabelSeparation;
         if (needed <= minSpacing) break;
@@ -104,9 +113,12 @@ AxisLayout bottomAxis(const std::vector<AxisExtent>& extents, double left, doubl
     return axis;
 }
 
-} // namespace
+}  // namespace
 
-bool drawableValue(double v) { return std::isfinite(v) && std::abs(v) <= ValueLimit; }
+bool drawableValue(double v)
+{
+    return std::isfinite(v) && std::abs(v) <= ValueLimit;
+}
 
 SeriesExtents activeExtents(const std::vector<const LineSeries*>& series)
 {
@@ -169,22 +181,20 @@ ChartLayout layoutChart(QSizeF size, const ChartTexts& texts, const SeriesExtent
     }
     const double plotBottom = std::max(plotTop + 1, std::floor(labelTop - LabelGap - TickLength));
 
-    double captionWidth = texts.leftCaption.isEmpty() ? 0 : captionMetrics.height() + CaptionGap;
-    // The left labels' width decides where the plot starts; their values depend only on the height.
-    const double labelRightGuess = areaLeft + captionWidth;
-    layout.left = leftAxis(extents.y, plotTop, plotBottom, labelRightGuess, labelMetrics, locale);
+    const double captionWidth = texts.leftCaption.isEmpty() ? 0 : captionMetrics.height() + CaptionGap;
+    layout.left = leftAxis(extents.y, plotTop, plotBottom, labelMetrics, locale);
     const double labelWidth = widestLabel(layout.left.ticks, labelMetrics);
     const double plotLeft = std::ceil(areaLeft + captionWidth + labelWidth + LabelGap + TickLength);
-    for (TickMark& t : layout.left.ticks)
-        t.labelRect.moveRight(plotLeft - TickLength - LabelGap);
+    placeLeftLabels(layout.left, plotLeft - TickLength - LabelGap, labelMetrics);
 
     // The last bottom label may stand out past the plot's right edge by half its width.
     double rightPadding = MinRightPadding;
     double plotRight = 0;
     for (int round = 0; round < 2; ++round) {
         plotRight = std::max(plotLeft + 1, std::floor(areaRight - rightPadding));
-        layout.bottom = bottomAxis(extents.x, plotLeft, plotRight, texts.bottomInverted, plotBottom + TickLength + LabelGap,
-                                   areaLeft, areaRight, labelMetrics, locale);
+        layout.bottom =
+            bottomAxis(extents.x, plotLeft, plotRight, texts.bottomInverted,
+                       plotBottom + TickLength + LabelGap, areaLeft, areaRight, labelMetrics, locale);
         const double needed = std::max(MinRightPadding, widestLabel(layout.bottom.ticks, labelMetrics) / 2);
         if (needed <= rightPadding) break;
         rightPadding = needed;
@@ -205,4 +215,4 @@ ChartLayout layoutChart(QSizeF size, const ChartTexts& texts, const SeriesExtent
     return layout;
 }
 
-} // namespace chartengine
+}  // namespace chartengine

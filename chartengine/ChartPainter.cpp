@@ -58,11 +58,13 @@ void paintGrid(QPainter& painter, const ChartLayout& layout)
     painter.setPen(QPen(palette::Grid, 1));
     for (const TickMark& t : layout.bottom.ticks) {
         const double x = qRound(t.pixel);
-        if (x > plot.left() && x < plot.right()) painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        if (x > plot.left() && x < plot.right())
+            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     for (const TickMark& t : layout.left.ticks) {
         const double y = qRound(t.pixel);
-        if (y > plot.top() && y < plot.bottom()) painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        if (y > plot.top() && y < plot.bottom())
+            painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
 }
 
@@ -96,7 +98,8 @@ void paintCaptions(QPainter& painter, const ChartLayout& layout, const ChartLook
     painter.setFont(layout.captionFont);
     painter.setPen(palette::Text);
     if (!look.texts.bottomCaption.isEmpty())
-        painter.drawText(layout.bottomCaption, Qt::AlignCenter | Qt::TextSingleLine, look.texts.bottomCaption);
+        painter.drawText(layout.bottomCaption, Qt::AlignCenter | Qt::TextSingleLine,
+                         look.texts.bottomCaption);
     if (!look.texts.leftCaption.isEmpty()) {
         const QRectF& box = layout.leftCaption;
         PainterGuard guard(painter);
@@ -107,7 +110,8 @@ void paintCaptions(QPainter& painter, const ChartLayout& layout, const ChartLook
     }
 }
 
-void paintAllSeries(QPainter& painter, const ChartLayout& layout, const std::vector<const LineSeries*>& series)
+void paintAllSeries(QPainter& painter, const ChartLayout& layout,
+                    const std::vector<const LineSeries*>& series)
 {
     PainterGuard guard(painter);
     // The bottom and right edges of the back wall are drawn on the pixel rows just inside its rectangle.
@@ -116,7 +120,7 @@ void paintAllSeries(QPainter& painter, const ChartLayout& layout, const std::vec
         paintSeries(painter, *s, layout.bottom.transform, layout.left.transform, layout.labelFont);
 }
 
-} // namespace
+}  // namespace
 
 void paintChart(QPainter& painter, const ChartLayout& layout, const ChartLook& look,
                 const std::vector<const LineSeries*>& series)
@@ -132,4 +136,4 @@ void paintChart(QPainter& painter, const ChartLayout& layout, const ChartLook& l
     paintCaptions(painter, layout, look);
 }
 
-} // namespace chartengine
+}  // namespace chartengine

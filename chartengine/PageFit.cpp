@@ -11,7 +11,8 @@ QRectF fitOnPage(QSizeF page, QSizeF content, double marginFraction)
     const double availableHeight = page.height() * (1 - 2 * marginFraction);
     const double scale = std::min(availableWidth / content.width(), availableHeight / content.height());
     const QSizeF fitted(content.width() * scale, content.height() * scale);
-    return QRectF(QPointF((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2), fitted);
+    return QRectF(QPointF((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2),
+                  fitted);
 }
 
-} // namespace chartengine
+}  // namespace chartengine

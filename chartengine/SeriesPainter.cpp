@@ -107,14 +107,18 @@ QImage markerStamp(const MarkerStyle& marker, const QColor& colour)
     painter.setPen(QPen(colour, 1));
     painter.setBrush(colour);
     const QPointF centre(stamp.width() / 2, stamp.height() / 2);
-    drawMarker(painter, marker.shape, QRectF(centre.x() - marker.width / 2.0, centre.y() - marker.height / 2.0,
-                                             marker.width, marker.height));
+    drawMarker(painter, marker.shape,
+               QRectF(centre.x() - marker.width / 2.0, centre.y() - marker.height / 2.0, marker.width,
+                      marker.height));
     return stamp;
 }
 
-void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoints& mapped, bool stamped)
+constexpr int MaxStampSize = 32;
+
+void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoints& mapped, bool pixels)
 {
     const MarkerStyle& marker = series.marker();
+    const bool stamped = pixels && marker.width <= MaxStampSize && marker.height <= MaxStampSize;
     QColor current;
     QImage stamp;
     for (int i = 0; i < series.count(); ++i) {
@@ -131,10 +135,13 @@ void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoint
         }
         const QPointF& at = mapped.at[i];
         if (stamped)
-            painter.drawImage(QPointF(std::round(at.x()) - stamp.width() / 2, std::round(at.y()) - stamp.height() / 2), stamp);
+            painter.drawImage(
+                QPointF(std::round(at.x()) - stamp.width() / 2, std::round(at.y()) - stamp.height() / 2),
+                stamp);
         else
             drawMarker(painter, marker.shape,
-                       QRectF(at.x() - marker.width / 2.0, at.y() - marker.height / 2.0, marker.width, marker.height));
+                       QRectF(at.x() - marker.width / 2.0, at.y() - marker.height / 2.0, marker.width,
+                              marker.height));
     }
 }
 
@@ -154,7 +161,7 @@ void paintMarks(QPainter& painter, const LineSeries& series, const MappedPoints&
     }
 }
 
-} // namespace
+}  // namespace
 
 void paintSeries(QPainter& painter, const LineSeries& series, const Transform& x, const Transform& y,
                  const QFont& markFont)
@@ -168,4 +175,4 @@ void paintSeries(QPainter& painter, const LineSeries& series, const Transform& x
     if (series.marksVisible()) paintMarks(painter, series, mapped, markFont);
 }
 
-} // namespace chartengine
+}  // namespace chartengine

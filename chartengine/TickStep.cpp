@@ -20,11 +20,17 @@ double powerOfTen(int exponent)
     return result;
 }
 
-bool positiveFinite(double v) { return std::isfinite(v) && v > 0; }
+bool positiveFinite(double v)
+{
+    return std::isfinite(v) && v > 0;
+}
 
-} // namespace
+}  // namespace
 
-double TickStep::value() const { return multiple(1); }
+double TickStep::value() const
+{
+    return multiple(1);
+}
 
 double TickStep::multiple(double k) const
 {
@@ -83,9 +89,8 @@ QString formatTick(double value, TickStep step, const QLocale& locale)
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
     if (value == 0) value = 0;  // no "-0"
-    if (std::abs(value) >= 1e9 || step.value() < 1e-6)
-        return plain.toString(value, 'g', 6);
+    if (std::abs(value) >= 1e9 || step.value() < 1e-6) return plain.toString(value, 'g', 6);
     return plain.toString(value, 'f', tickDecimals(step));
 }
 
-} // namespace chartengine
+}  // namespace chartengine

@@ -25,28 +25,29 @@ private Q_SLOTS:
         QTest::addColumn<double>("step");
         QTest::newRow("no series: 0 .. 1") << Extents{} << 295.0 << 25.0 << 0.0 << 1.0 << 0.1;
         // 9.4 over 300 px at 30 px gives step 1; 0.3 and 9.7 round out to 0 and 10.
-        QTest::newRow("plain values round out to ticks") << Extents{{0.3, 9.7, 0}} << 300.0 << 30.0 << 0.0 << 10.0
-                                                         << 1.0;
-        QTest::newRow("limits already on ticks stay") << Extents{{-10, 10, 0}} << 295.0 << 25.0 << -10.0 << 10.0
-                                                      << 2.0;
+        QTest::newRow("plain values round out to ticks")
+            << Extents{{0.3, 9.7, 0}} << 300.0 << 30.0 << 0.0 << 10.0 << 1.0;
+        QTest::newRow("limits already on ticks stay")
+            << Extents{{-10, 10, 0}} << 295.0 << 25.0 << -10.0 << 10.0 << 2.0;
         // Step 5 (41 × 25 / 295 = 3.5); a 2 px marker needs 0.28 degrees: half a tenth-step beyond 20.
-        QTest::newRow("markers at +-20 widen by a tenth step") << Extents{{-20, 20, 2}} << 295.0 << 25.0 << -20.5
-                                                               << 20.5 << 5.0;
+        QTest::newRow("markers at +-20 widen by a tenth step")
+            << Extents{{-20, 20, 2}} << 295.0 << 25.0 << -20.5 << 20.5 << 5.0;
         // Step 1000; a 2 px marker needs 35 s: one tenth-step (100 s) each side.
-        QTest::newRow("time from 0 with markers") << Extents{{0, 12000, 2}} << 680.0 << 50.0 << -100.0 << 12100.0
-                                                  << 1000.0;
+        QTest::newRow("time from 0 with markers")
+            << Extents{{0, 12000, 2}} << 680.0 << 50.0 << -100.0 << 12100.0 << 1000.0;
         // -21.2 less 0.27 for the marker would hang 1.5 beyond -20, more than a quarter step: out to -25.
-        QTest::newRow("marker room beyond a quarter step takes a whole step") << Extents{{-21.2, 19, 2}} << 295.0
-                                                                              << 25.0 << -25.0 << 20.0 << 5.0;
+        QTest::newRow("marker room beyond a quarter step takes a whole step")
+            << Extents{{-21.2, 19, 2}} << 295.0 << 25.0 << -25.0 << 20.0 << 5.0;
         QTest::newRow("markers of a narrower series do not count at the edge")
             << Extents{{-20, 20, 0}, {-5, 5, 2}} << 295.0 << 25.0 << -20.0 << 20.0 << 5.0;
-        QTest::newRow("single value 0 gives -1 .. 1") << Extents{{0, 0, 2}} << 295.0 << 25.0 << -1.0 << 1.0 << 0.2;
-        QTest::newRow("single value 5 gives 4.5 .. 5.5") << Extents{{5, 5, 0}} << 295.0 << 25.0 << 4.5 << 5.5
-                                                         << 0.1;
-        QTest::newRow("single large negative value") << Extents{{-2000, -2000, 0}} << 295.0 << 25.0 << -2200.0
-                                                     << -1800.0 << 50.0;
-        QTest::newRow("values equal but for rounding") << Extents{{1.0, 1.0 + 1e-15, 0}} << 295.0 << 25.0 << 0.9
-                                                       << 1.1 << 0.02;
+        QTest::newRow("single value 0 gives -1 .. 1")
+            << Extents{{0, 0, 2}} << 295.0 << 25.0 << -1.0 << 1.0 << 0.2;
+        QTest::newRow("single value 5 gives 4.5 .. 5.5")
+            << Extents{{5, 5, 0}} << 295.0 << 25.0 << 4.5 << 5.5 << 0.1;
+        QTest::newRow("single large negative value")
+            << Extents{{-2000, -2000, 0}} << 295.0 << 25.0 << -2200.0 << -1800.0 << 50.0;
+        QTest::newRow("values equal but for rounding")
+            << Extents{{1.0, 1.0 + 1e-15, 0}} << 295.0 << 25.0 << 0.9 << 1.1 << 0.02;
     }
 
     void scale()
@@ -83,8 +84,10 @@ private Q_SLOTS:
 
             const double perUnit = pixels / scale.range.length();
             for (const AxisExtent& e : extents) {
-                QVERIFY2((e.min - scale.range.min) * perUnit >= e.marginPixels - 1e-6, qPrintable(describe(extents)));
-                QVERIFY2((scale.range.max - e.max) * perUnit >= e.marginPixels - 1e-6, qPrintable(describe(extents)));
+                QVERIFY2((e.min - scale.range.min) * perUnit >= e.marginPixels - 1e-6,
+                         qPrintable(describe(extents)));
+                QVERIFY2((scale.range.max - e.max) * perUnit >= e.marginPixels - 1e-6,
+                         qPrintable(describe(extents)));
             }
 
             Extents withCursor = extents;
@@ -105,7 +108,10 @@ private:
     {
         QString text;
         for (const AxisExtent& e : extents)
-            text += QStringLiteral("[%1, %2 m%3] ").arg(e.min, 0, 'g', 17).arg(e.max, 0, 'g', 17).arg(e.marginPixels);
+            text += QStringLiteral("[%1, %2 m%3] ")
+                        .arg(e.min, 0, 'g', 17)
+                        .arg(e.max, 0, 'g', 17)
+                        .arg(e.marginPixels);
         return text;
     }
 };

@@ -31,7 +31,7 @@ void landscape(QPdfWriter& writer)
     writer.setResolution(300);
 }
 
-} // namespace
+}  // namespace
 
 class ChartPrintTest final : public QObject {
     Q_OBJECT
@@ -44,10 +44,12 @@ private Q_SLOTS:
         QTest::addColumn<QRectF>("expected");
         // A 1000 × 500 page leaves 700 × 350 inside 15 % margins.
         QTest::newRow("wider content: full width, centred vertically")
-            << QSizeF(1000, 500) << QSizeF(777, 377) << QRectF(150, 500 / 2.0 - 377 * 700 / 777.0 / 2, 700, 377 * 700 / 777.0);
+            << QSizeF(1000, 500) << QSizeF(777, 377)
+            << QRectF(150, 500 / 2.0 - 377 * 700 / 777.0 / 2, 700, 377 * 700 / 777.0);
         QTest::newRow("taller content: full height, centred horizontally")
             << QSizeF(1000, 500) << QSizeF(100, 100) << QRectF(325, 75, 350, 350);
-        QTest::newRow("same proportions fill the box") << QSizeF(1000, 500) << QSizeF(200, 100) << QRectF(150, 75, 700, 350);
+        QTest::newRow("same proportions fill the box")
+            << QSizeF(1000, 500) << QSizeF(200, 100) << QRectF(150, 75, 700, 350);
         QTest::newRow("empty content") << QSizeF(1000, 500) << QSizeF(0, 100) << QRectF();
     }
 

@@ -23,7 +23,7 @@ void addLine(Chart& chart, int number, QList<QPointF> points)
         chart.addPoint(number, p.x(), p.y(), {}, Qt::red);
 }
 
-} // namespace
+}  // namespace
 
 class ChartRangeTest final : public QObject {
     Q_OBJECT
@@ -153,7 +153,8 @@ private Q_SLOTS:
         const int top = qRound(layout.plot.top());
         const int bottom = qRound(layout.plot.bottom());
         for (int y = top; y <= bottom; y += (bottom - top) / 10)
-            QVERIFY2(image.pixelColor(column, y) == QColor(Qt::black) || image.pixelColor(column, y) == QColor(Qt::red),
+            QVERIFY2(image.pixelColor(column, y) == QColor(Qt::black) ||
+                         image.pixelColor(column, y) == QColor(Qt::red),
                      qPrintable(QString::number(y)));
         QCOMPARE(image.pixelColor(column, top), QColor(Qt::black));
         QCOMPARE(image.pixelColor(column, bottom), QColor(Qt::black));

@@ -29,7 +29,7 @@ QPointF pixelOf(const chartengine::ChartLayout& layout, double x, double y)
     return {layout.bottom.transform.map(x), layout.left.transform.map(y)};
 }
 
-} // namespace
+}  // namespace
 
 class ChartRenderTest final : public QObject {
     Q_OBJECT
@@ -150,12 +150,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<Bevel>("outer");
         QTest::addColumn<Bevel>("inner");
-        QTest::addColumn<QColor>("topLeft");       // pixel (0, 0)
-        QTest::addColumn<QColor>("insideTopLeft"); // pixel (1, 1)
+        QTest::addColumn<QColor>("topLeft");            // pixel (0, 0)
+        QTest::addColumn<QColor>("insideTopLeft");      // pixel (1, 1)
         QTest::addColumn<QColor>("insideBottomRight");  // pixel (w - 2, h - 2)
         namespace p = chartengine::palette;
-        QTest::newRow("none: no frame pixels") << Bevel::None << Bevel::None << p::Background << p::Background
-                                               << p::Background;
+        QTest::newRow("none: no frame pixels")
+            << Bevel::None << Bevel::None << p::Background << p::Background << p::Background;
         QTest::newRow("outer lowered: 1-px sunken edge")
             << Bevel::Lowered << Bevel::None << p::BevelShadow << p::Background << p::Background;
         QTest::newRow("both lowered: 2-px sunken edge")
@@ -206,7 +206,8 @@ private Q_SLOTS:
         QVERIFY(pixelprobe::count(image, Navy, top) > 50);
         const QRect ink = pixelprobe::inkBox(image, top);
         QVERIFY(ink.width() > 300);
-        QVERIFY2(std::abs(ink.center().x() - ChartSize.width() / 2) <= 2, qPrintable(QString::number(ink.center().x())));
+        QVERIFY2(std::abs(ink.center().x() - ChartSize.width() / 2) <= 2,
+                 qPrintable(QString::number(ink.center().x())));
 
         chart.clearTitle();
         QCOMPARE(pixelprobe::count(chart.render(ChartSize), Navy), 0);
@@ -241,9 +242,8 @@ private Q_SLOTS:
         const QPointF at = pixelOf(chart.layout(ChartSize), 5, 5);
         const QRect above(at.toPoint() - QPoint(20, 22), at.toPoint() + QPoint(20, -2));
         // The label's glyphs are smoothed: count the pixels of a clearly purple tint.
-        const int tinted = pixelprobe::countWhere(image, above, [](QColor c) {
-            return c.red() > 200 && c.blue() > 200 && c.green() < 160;
-        });
+        const int tinted = pixelprobe::countWhere(
+            image, above, [](QColor c) { return c.red() > 200 && c.blue() > 200 && c.green() < 160; });
         QCOMPARE(tinted > 10, shown);
     }
 

@@ -9,8 +9,7 @@
 namespace pixelprobe {
 
 /// The pixels in `area` whose colour satisfies `test`.
-template <typename Test>
-int countWhere(const QImage& image, QRect area, Test test)
+template <typename Test> int countWhere(const QImage& image, QRect area, Test test)
 {
     const QRect box = area.intersected(image.rect());
     int n = 0;
@@ -22,7 +21,8 @@ int countWhere(const QImage& image, QRect area, Test test)
 
 inline int count(const QImage& image, QColor colour, QRect area = {})
 {
-    return countWhere(image, area.isNull() ? image.rect() : area, [&colour](QColor c) { return c == colour; });
+    return countWhere(image, area.isNull() ? image.rect() : area,
+                      [&colour](QColor c) { return c == colour; });
 }
 
 /// Whether `colour` appears within `radius` pixels of `at`.
@@ -56,4 +56,4 @@ inline QRect inkBox(const QImage& image, QRect area)
     return box;
 }
 
-} // namespace pixelprobe
+}  // namespace pixelprobe

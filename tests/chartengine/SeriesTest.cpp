@@ -20,7 +20,7 @@ QStringList labels(const LineSeries& series)
 
 enum class Change { Clear, AddPoint, Deactivate, ClearEmpty, SameActive, ChartClear, ChartAdd, ChartActive };
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Change)
 
@@ -87,14 +87,30 @@ private Q_SLOTS:
         int calls = 0;
         chart.setChangeListener([&calls] { ++calls; });
         switch (change) {
-        case Change::Clear: chart.series(1).clear(); break;
-        case Change::AddPoint: chart.series(1).addPoint(1, 1, {}, {}); break;
-        case Change::Deactivate: chart.series(1).setActive(false); break;
-        case Change::ClearEmpty: chart.series(2).clear(); break;
-        case Change::SameActive: chart.series(1).setActive(true); break;
-        case Change::ChartClear: chart.clearSeries(1); break;
-        case Change::ChartAdd: chart.addPoint(2, 0, 0, {}, {}); break;
-        case Change::ChartActive: chart.setSeriesActive(2, false); break;
+        case Change::Clear:
+            chart.series(1).clear();
+            break;
+        case Change::AddPoint:
+            chart.series(1).addPoint(1, 1, {}, {});
+            break;
+        case Change::Deactivate:
+            chart.series(1).setActive(false);
+            break;
+        case Change::ClearEmpty:
+            chart.series(2).clear();
+            break;
+        case Change::SameActive:
+            chart.series(1).setActive(true);
+            break;
+        case Change::ChartClear:
+            chart.clearSeries(1);
+            break;
+        case Change::ChartAdd:
+            chart.addPoint(2, 0, 0, {}, {});
+            break;
+        case Change::ChartActive:
+            chart.setSeriesActive(2, false);
+            break;
         }
         QCOMPARE(calls, notifications);
     }

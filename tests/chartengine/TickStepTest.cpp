@@ -67,12 +67,14 @@ private Q_SLOTS:
         QTest::addColumn<double>("max");
         QTest::addColumn<TickStep>("step");
         QTest::addColumn<QList<double>>("expected");
-        QTest::newRow("limits on ticks") << -10.0 << 10.0 << TickStep{50, 0} << QList<double>{-10, -5, 0, 5, 10};
-        QTest::newRow("limits between ticks") << -20.5 << 20.5 << TickStep{10, 1} << QList<double>{-20, -10, 0, 10, 20};
-        QTest::newRow("tenths arrive exact") << 0.0 << 0.5 << TickStep{10, -1}
-                                             << QList<double>{0, 0.1, 0.2, 0.3, 0.4, 0.5};
-        QTest::newRow("max a hair below a tick by rounding") << 0.0 << 0.30000000000000004 - 1e-17 << TickStep{10, -1}
-                                                             << QList<double>{0, 0.1, 0.2, 0.3};
+        QTest::newRow("limits on ticks")
+            << -10.0 << 10.0 << TickStep{50, 0} << QList<double>{-10, -5, 0, 5, 10};
+        QTest::newRow("limits between ticks")
+            << -20.5 << 20.5 << TickStep{10, 1} << QList<double>{-20, -10, 0, 10, 20};
+        QTest::newRow("tenths arrive exact")
+            << 0.0 << 0.5 << TickStep{10, -1} << QList<double>{0, 0.1, 0.2, 0.3, 0.4, 0.5};
+        QTest::newRow("max a hair below a tick by rounding")
+            << 0.0 << 0.30000000000000004 - 1e-17 << TickStep{10, -1} << QList<double>{0, 0.1, 0.2, 0.3};
         QTest::newRow("no tick inside") << 0.1 << 0.9 << TickStep{10, 0} << QList<double>{};
         QTest::newRow("reversed range") << 1.0 << 0.0 << TickStep{10, -1} << QList<double>{};
         QTest::newRow("too many ticks") << 0.0 << 1e6 << TickStep{10, -1} << QList<double>{};

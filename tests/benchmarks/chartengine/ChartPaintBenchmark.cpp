@@ -20,7 +20,8 @@ constexpr double Duration = 12000;  // s
 
 void addCurves(chartengine::Chart& chart)
 {
-    const QColor colours[] = {QColor(0xFF, 0, 0), QColor(0, 0, 0xFF), QColor(0xFF, 0, 0xFF), QColor(0x80, 0x80, 0x80)};
+    const QColor colours[] = {QColor(0xFF, 0, 0), QColor(0, 0, 0xFF), QColor(0xFF, 0, 0xFF),
+                              QColor(0x80, 0x80, 0x80)};
     const QColor own[] = {QColor(0xFF, 0, 0), QColor(0, 0x80, 0), QColor(0xFF, 0xFF, 0), QColor(0, 0, 0xFF)};
     for (int s = 0; s < 4; ++s)
         chart.addSeries(own[s], 2, {chartengine::MarkerShape::Circle, 2, 2, true});
@@ -29,7 +30,8 @@ void addCurves(chartengine::Chart& chart)
             const double t = Duration * i / (Points - 1);
             // +20 falling to -20 degrees, each chamber a little behind the one before.
             const double lag = 1 + 0.08 * s;
-            const double temperature = 20 - 40 * (1 - std::exp(-3 * t / Duration / lag)) / (1 - std::exp(-3 / lag));
+            const double temperature =
+                20 - 40 * (1 - std::exp(-3 * t / Duration / lag)) / (1 - std::exp(-3 / lag));
             chart.addPoint(s + 1, t, temperature, QString(), colours[s]);
         }
     }
@@ -50,7 +52,7 @@ double medianPaintMicroseconds(const chartengine::Chart& chart, QImage& image)
     return times[times.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -69,7 +71,8 @@ int main(int argc, char** argv)
 
     QImage image(777, 377, QImage::Format_RGB32);
     const double median = medianPaintMicroseconds(chart, image);
-    std::printf("chart paint, 4 x %d points, 777 x 377: median %.1f us over %d paints\n", Points, median, Repeats);
+    std::printf("chart paint, 4 x %d points, 777 x 377: median %.1f us over %d paints\n", Points, median,
+                Repeats);
     if (argc > 1) image.save(QString::fromLocal8Bit(argv[1]));
     return 0;
 }
