@@ -78,7 +78,11 @@ void TestLoader::listInSelector(quint16 testNumber)
     ProgramState& state = m_form.state();
     // Filling the list is no choice of the user's: it must not run the selector's change handler.
     const QSignalBlocker quiet(m_form.ComboBox1);
-    m_form.ComboBox1->addItem(QString::number(testNumber));
+    const QString text = QString::number(testNumber);
+    m_form.ComboBox1->addItem(text);
     ++state.SelectorLastIndex;
+    // With the number already in the edit field, selecting its item does not make the selector's completer
+    // filter the whole list again, which made loading many files take time growing with the square.
+    m_form.ComboBox1->setEditText(text);
     m_form.ComboBox1->setCurrentIndex(state.SelectorLastIndex);
 }
