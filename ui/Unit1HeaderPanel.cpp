@@ -95,6 +95,8 @@ void TForm1::buildHeaderPanel(QWidget* client)
 
     placeLabel(panel, QStringLiteral("NumberLabel"), QStringLiteral("№"), 8, 5, captionFont);
     ComboBox1 = addCombo(panel, QStringLiteral("ComboBox1"), 32, 3, 73, {}, true);
+    // Only loading lists a test: a number typed and confirmed with Enter is chosen, never added.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
 
     placeLabel(panel, QStringLiteral("SeriesLabel"), QStringLiteral("Серия"), 120, 5, captionFont);
     Edit2 = addEdit(panel, QStringLiteral("Edit2"), 171, 3, 54);

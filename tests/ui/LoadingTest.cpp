@@ -205,6 +205,29 @@ private Q_SLOTS:
         QCOMPARE(header, headerAfterFive);
     }
 
+    // Only loading adds to the list: a number typed and confirmed with Enter is chosen, not listed, so the
+    // next load still selects its own item.
+    void typedNumberIsNotListed()
+    {
+        Laboratory lab;
+        lab.load({lab.write(simulatedFile(5, 5, 11), QStringLiteral("five.cell")),
+                  lab.write(simulatedFile(6, 6, 12), QStringLiteral("six.cell"))});
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"6", "5"}));
+        for (const QString& typed : {QStringLiteral("6"), QStringLiteral("0")}) {
+            lab.form->ComboBox1->lineEdit()->selectAll();
+            QTest::keyClicks(lab.form->ComboBox1->lineEdit(), typed);
+            QTest::keyClick(lab.form->ComboBox1->lineEdit(), Qt::Key_Return);
+            QCOMPARE(lab.errors, QStringList{});
+            QCOMPARE(lab.state->CurrentTestNumber, quint16(6));
+            QCOMPARE(selectorItems(*lab.form), (QStringList{"6", "5"}));
+        }
+
+        lab.load({lab.write(simulatedFile(8, 8, 13), QStringLiteral("eight.cell"))});
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"6", "5", "8"}));
+        QCOMPARE(lab.form->ComboBox1->currentIndex(), 2);
+        QCOMPARE(lab.state->SelectorLastIndex, 2);
+    }
+
     void lastSlot()
     {
         Laboratory lab;
