@@ -5,15 +5,17 @@
 #include "testdata/Measurements.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/LoadingFixture.h"
+#include "ui/RadioGroup.h"
 #include "ui/TestLoader.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
+
+#include <cmath>
 
 using loadingtests::Laboratory;
 using loadingtests::simulatedFile;
@@ -226,6 +228,34 @@ private Q_SLOTS:
         QCOMPARE(selectorItems(*lab.form), (QStringList{"6", "5", "8"}));
         QCOMPARE(lab.form->ComboBox1->currentIndex(), 2);
         QCOMPARE(lab.state->SelectorLastIndex, 2);
+    }
+
+    // The result chart cannot draw chamber 1 of this test (its chord's two temperatures are equal). The test
+    // itself is fine: it is taken, shown and listed, the chart's error is reported, and the load stops.
+    void chartErrorComesAfterTheTestIsTaken()
+    {
+        Laboratory lab;
+        lab.form->RadioGroup1->setItemIndex(3);
+        lab.load({lab.write(simulatedFile(1, 1, 14), QStringLiteral("one.cell"))});
+        QCOMPARE(lab.errors, QStringList{});
+
+        CellFile flatChord = simulatedFile(2, 2, 15);
+        const int points = flatChord.byteAt(testdata::layout::pointCount(1));
+        for (int i = 0; i < points; ++i) {
+            flatChord.setTime(1, i, 0);  // too few distinct times: the temperatures stay as measured
+            flatChord.setTemperature(1, i, -5);
+            flatChord.setVolumeChange(1, i, std::abs(i - 20) * 0.01);  // the minimum at slot 20
+        }
+        const QString later = lab.write(simulatedFile(3, 3, 16), QStringLiteral("three.cell"));
+        lab.load({later, lab.write(flatChord, QStringLiteral("two.cell"))});
+
+        QCOMPARE(lab.errors, QStringList{platform::messages::divisionByZero()});
+        QVERIFY(lab.state->RecordStore.slot(2) == flatChord.toSlot());
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"1", "2"}));
+        QCOMPARE(lab.form->ComboBox1->currentText(), QStringLiteral("2"));
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(2));
+        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("2"));
+        QVERIFY(lab.state->RecordStore.slot(3) == testdata::Slot{});
     }
 
     void lastSlot()
