@@ -15,7 +15,7 @@ QString temperatureText(double celsius) { return platform::formatFixed(celsius, 
 } // namespace
 
 std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot, const testdata::TestRecord& record,
-                                        const ResultCurves& curves, chartengine::Range valueAxis)
+                                        const ResultCurves& curves)
 {
     if (chamber < 1 || chamber > testdata::ChamberCount) return std::nullopt;
     if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= testdata::PointSlots) return std::nullopt;
@@ -52,14 +52,18 @@ std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot, co
     }
     default: return std::nullopt;
     }
-    readout.line = {chartengine::ChartPoint{readout.x, valueAxis.max, QString(), CursorColor},
-                    chartengine::ChartPoint{readout.x, valueAxis.min, QString(), CursorColor}};
     return readout;
 }
 
-void DrawCursor(chartengine::Chart& chart, const CursorReadout& readout)
+std::array<chartengine::ChartPoint, 2> CursorLine(double x, chartengine::Range valueAxis)
 {
-    for (const chartengine::ChartPoint& point : readout.line)
+    return {chartengine::ChartPoint{x, valueAxis.max, QString(), CursorColor},
+            chartengine::ChartPoint{x, valueAxis.min, QString(), CursorColor}};
+}
+
+void DrawCursor(chartengine::Chart& chart, double x)
+{
+    for (const chartengine::ChartPoint& point : CursorLine(x, chart.leftAxisRange()))
         chart.addPoint(CursorSeries, point.x, point.y, point.label, point.color);
 }
 

@@ -4,12 +4,21 @@
 
 #include "chartengine/Chart.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace charts {
 
 namespace {
 
 using testdata::ChamberCount;
 using testdata::PointSlots;
+
+struct ChamberPoint {
+    double x;
+    double y;
+};
 
 std::size_t at(int slot) { return static_cast<std::size_t>(slot); }
 
@@ -63,15 +72,25 @@ void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRec
 void FillVolumeTemperatureChart(chartengine::Chart& chart, const testdata::TestRecord& record)
 {
     ClearKindSeries(chart);
-    for (int i = 0; i < PointSlots; ++i) {
-        for (int k = 1; k <= ChamberCount; ++k) {
-            const testdata::PointSeries& temperature = record.ChamberTemperature[k];
+    for (int k = 1; k <= ChamberCount; ++k) {
+        if (!drawsChamber(record, k)) continue;
+        const testdata::PointSeries& temperature = record.ChamberTemperature[k];
+        std::vector<ChamberPoint> points;
+        points.reserve(testdata::PointSlots);
+        for (int i = 0; i < drawnSlots(record, k, true) && i < PointSlots; ++i) {
             // Slot 0 has no earlier temperature to rise from, so it counts as not rising and is drawn:
             // the warm end of the curve starts at the first measured point.
             const bool rises = i > 0 && temperature[at(i)] > temperature[at(i - 1)];
-            if (i < drawnSlots(record, k, true) && !rises && drawsChamber(record, k))
-                addChamberPoint(chart, k, temperature[at(i)], record.ChamberVolumeChange[k][at(i)]);
+            if (!rises) points.push_back({temperature[at(i)], record.ChamberVolumeChange[k][at(i)]});
         }
+        // A cooling curve would put every point at the front of its series. Added in ascending
+        // temperature, equal temperatures in slot order, the points end up exactly where adding them slot
+        // by slot puts them, and each goes at the end.
+        std::stable_sort(points.begin(), points.end(), [](const ChamberPoint& a, const ChamberPoint& b) {
+            return !std::isnan(a.x) && (std::isnan(b.x) || a.x < b.x);
+        });
+        for (const ChamberPoint& point : points)
+            addChamberPoint(chart, k, point.x, point.y);
     }
 }
 

@@ -7,10 +7,10 @@ class Chart;
 }
 
 // The curves of the chart kinds dV = f(t), T = f(t) and dV = f(T). Each fill first empties the series
-// every kind rebuilds (so nothing of another kind stays), then makes one pass over the slots 0..255,
-// adding per slot the points of chambers 1..4 (and the refrigerator) in that order. Only the measured
-// slots of a chamber are drawn, and chambers 1..3 only when present; the chamber toggles are not
-// consulted, so a hidden chamber's series is ready when it is shown again.
+// every kind rebuilds (so nothing of another kind stays), then adds the points of the slots 0..255 in
+// increasing order; a series keeps them in ascending X, equal X in slot order. Only the measured slots of
+// a chamber are drawn, and chambers 1..3 only when present; the chamber toggles are not consulted, so a
+// hidden chamber's series is ready when it is shown again.
 namespace charts {
 
 /// Kind 1: volume change (cm³) against time (s) of every chamber.

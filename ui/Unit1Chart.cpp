@@ -84,11 +84,10 @@ void TForm1::TrackBar1Change()
     chartengine::Chart& chart = Chart1->chart();
     chart.clearSeries(charts::CursorSeries);
     if (!m_state.SelectedChamber) return;
-    const std::optional<charts::CursorReadout> readout =
-        charts::ReadCursor(m_state.ChartKind, *m_state.SelectedChamber, TrackBar1->value(), m_state.TestRecord,
-                           m_state.ResultCurves, chart.leftAxisRange());
+    const std::optional<charts::CursorReadout> readout = charts::ReadCursor(
+        m_state.ChartKind, *m_state.SelectedChamber, TrackBar1->value(), m_state.TestRecord, m_state.ResultCurves);
     if (!readout) return;
-    charts::DrawCursor(chart, *readout);
+    charts::DrawCursor(chart, readout->x);
     Edit4->setText(readout->firstText);
     Edit5->setText(readout->secondText);
 }

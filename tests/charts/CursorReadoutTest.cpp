@@ -2,6 +2,7 @@
 #include "tests/support/TestRegistry.h"
 
 #include "charts/CursorReadout.h"
+#include "charts/KindFills.h"
 #include "charts/SeriesLayout.h"
 
 #include <QLocale>
@@ -89,21 +90,12 @@ private Q_SLOTS:
         for (int k = 1; k <= 3; ++k)
             curves[k] = processing::ResultRange{11, record.ChamberPointCount[k] - 1};
 
-        const chartengine::Range valueAxis{-0.6, 0.4};
-        const auto readout = charts::ReadCursor(chartKind, chamber, slot, record, curves, valueAxis);
+        const auto readout = charts::ReadCursor(chartKind, chamber, slot, record, curves);
         QCOMPARE(readout.has_value(), shows);
         if (!readout) return;
         QCOMPARE(readout->x, cursorX);
         QCOMPARE(readout->firstText, firstText);
         QCOMPARE(readout->secondText, secondText);
-        QCOMPARE(readout->line[0].x, cursorX);
-        QCOMPARE(readout->line[0].y, 0.4);
-        QCOMPARE(readout->line[1].x, cursorX);
-        QCOMPARE(readout->line[1].y, -0.6);
-        for (const chartengine::ChartPoint& point : readout->line) {
-            QCOMPARE(point.color, QColor(Qt::black));
-            QVERIFY(point.label.isEmpty());
-        }
     }
 
     void resultKindReadsNothingWithoutACurve()
@@ -111,24 +103,40 @@ private Q_SLOTS:
         const testdata::TestRecord record = coolingRecord();
         charts::ResultCurves curves;
         curves[1] = processing::ResultRange{11, 39};
-        QVERIFY(charts::ReadCursor(4, 1, 20, record, curves, {}).has_value());
-        QVERIFY(!charts::ReadCursor(4, 2, 20, record, curves, {}).has_value());
-        QVERIFY(!charts::ReadCursor(4, 3, 20, record, curves, {}).has_value());
+        QVERIFY(charts::ReadCursor(4, 1, 20, record, curves).has_value());
+        QVERIFY(!charts::ReadCursor(4, 2, 20, record, curves).has_value());
+        QVERIFY(!charts::ReadCursor(4, 3, 20, record, curves).has_value());
     }
 
-    void cursorLineGoesFromTopToBottom()
+    void cursorLineSpansTheValueAxis()
+    {
+        const auto line = charts::CursorLine(1200, chartengine::Range{-0.6, 0.4});
+        QCOMPARE(line[0].x, 1200.0);
+        QCOMPARE(line[0].y, 0.4);
+        QCOMPARE(line[1].x, 1200.0);
+        QCOMPARE(line[1].y, -0.6);
+        for (const chartengine::ChartPoint& point : line) {
+            QCOMPARE(point.color, QColor(Qt::black));
+            QVERIFY(point.label.isEmpty());
+        }
+    }
+
+    void cursorLineGoesFromTopToBottomOfTheChart()
     {
         const testdata::TestRecord record = coolingRecord();
         auto chart = makeChart();
-        const auto readout = charts::ReadCursor(1, 2, 3, record, {}, chartengine::Range{-2, 5});
-        QVERIFY(readout.has_value());
-        charts::DrawCursor(*chart, *readout);
+        charts::FillVolumeTimeChart(*chart, record);
+        const chartengine::Range valueAxis = chart->leftAxisRange();
+        charts::DrawCursor(*chart, 600);
         const auto& points = chart->series(charts::CursorSeries).points();
         QCOMPARE(points.size(), std::size_t{2});
-        QCOMPARE(points[0].x, record.ChamberTime[2][3]);
-        QCOMPARE(points[0].y, 5.0);
-        QCOMPARE(points[1].y, -2.0);
+        QCOMPARE(points[0].x, 600.0);
+        QCOMPARE(points[0].y, valueAxis.max);
+        QCOMPARE(points[1].x, 600.0);
+        QCOMPARE(points[1].y, valueAxis.min);
         QCOMPARE(points[1].color, QColor(Qt::black));
+        // The line lies within the range it was drawn over, so drawing it does not rescale the chart.
+        QCOMPARE(chart->leftAxisRange(), valueAxis);
     }
 };
 
