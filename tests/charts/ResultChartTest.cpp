@@ -5,6 +5,9 @@
 #include "charts/SeriesLayout.h"
 #include "platform/Error.h"
 #include "platform/Messages.h"
+#include "processing/Smoothing.h"
+#include "testdata/Measurements.h"
+#include "tools/simulator/TestModel.h"
 
 #include <QTest>
 
@@ -21,6 +24,19 @@ testdata::TestRecord singleMinimumRecord()
         record.ChamberTemperature[1][at(i)] = 15.0 - 0.5 * i;
         record.ChamberVolumeChange[1][at(i)] = 0.002 * (i - 31) * (i - 31);
     }
+    return record;
+}
+
+/// A simulated test as a freshly started program decodes it: measurements, then smoothing.
+testdata::TestRecord decodedSimulation(const simulator::SimulatedTest& test)
+{
+    const simulator::CellFile file = test.file();
+    testdata::Slot slot{};
+    for (int offset = 0; offset < file.size() && offset < testdata::SlotSize; ++offset)
+        slot[at(offset)] = file.byteAt(offset);
+    testdata::TestRecord record;
+    testdata::decodeMeasurements(slot, record);
+    processing::SmoothTemperatures(record);
     return record;
 }
 
@@ -151,6 +167,54 @@ private Q_SLOTS:
         QCOMPARE(chart->series(7).count(), 0);
         QVERIFY(curves[1].has_value());
         QVERIFY(!curves[2] && !curves[3]);
+    }
+
+    void simulatedTestCurvesStartBeforeTheFreezingMinimum_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("cylinder");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("chamber2Present");
+        QTest::newRow("cube, 180 points") << 1u << false << 180 << true;
+        QTest::newRow("cylinder, 250 points") << 7u << true << 250 << true;
+        QTest::newRow("fewest points") << 11u << false << 120 << true;
+        QTest::newRow("chamber 2 absent") << 5u << false << 200 << false;
+    }
+
+    // The simulated device knows where each sample's freezing minimum lies; the curve must start eight
+    // slots before the slot that precedes it.
+    void simulatedTestCurvesStartBeforeTheFreezingMinimum()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(bool, cylinder);
+        QFETCH(int, points);
+        QFETCH(bool, chamber2Present);
+        simulator::SimulationOptions options;
+        options.seed = seed;
+        options.cylinder = cylinder;
+        options.points = points;
+        options.present = {true, chamber2Present, true};
+        const simulator::SimulatedTest test = simulator::simulateTest(options);
+        testdata::TestRecord record = decodedSimulation(test);
+        auto chart = makeChart();
+        charts::ResultCurves curves;
+        charts::FillResultChart(*chart, record, curves);
+        for (int k = 1; k <= 3; ++k) {
+            const auto& series = chart->series(charts::resultSeries(k)).points();
+            if (k == 2 && !chamber2Present) {
+                QVERIFY(!curves[k]);
+                QVERIFY(series.empty());
+                continue;
+            }
+            const int first = test.chambers[at(k - 1)].firstMinimum - 1 - 8;
+            QVERIFY(curves[k].has_value());
+            QCOMPARE(curves[k]->first, first);
+            QCOMPARE(curves[k]->last, points - 1);
+            QCOMPARE(int(series.size()), points - first);
+            QCOMPARE(series.front().x, record.ChamberTime[k][at(first)]);
+            QVERIFY(std::abs(series.front().y) < 1e-9);
+            QVERIFY(std::abs(series[8].y) < 1e-9);
+        }
     }
 };
 
