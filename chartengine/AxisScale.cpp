@@ -59,7 +59,7 @@ bool tooClose(double a, double b)
     return !(b - a > std::max(std::abs(a), std::abs(b)) * EqualValues);
 }
 
-}  // namespace
+} // namespace
 
 AxisScale autoAxisScale(const std::vector<AxisExtent>& given, double pixelLength, double minSpacing)
 {
@@ -92,4 +92,4 @@ AxisScale autoAxisScale(const std::vector<AxisExtent>& given, double pixelLength
     return scale;
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -33,4 +33,4 @@ struct AxisScale {
 /// a single value v gives a range around it (v ± 10 % of v, or ± 1 for 0). Extents must be finite.
 AxisScale autoAxisScale(const std::vector<AxisExtent>& extents, double pixelLength, double minSpacing);
 
-}  // namespace chartengine
+} // namespace chartengine

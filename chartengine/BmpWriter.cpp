@@ -25,7 +25,7 @@ void putU32(QByteArray& out, int at, uint32_t v)
         out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-}  // namespace
+} // namespace
 
 QByteArray encodeBmp(const QImage& source)
 {
@@ -84,4 +84,4 @@ bool writeBmpFile(const QImage& image, const QString& path, QString* errorText)
     return true;
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -15,4 +15,4 @@ QByteArray encodeBmp(const QImage& image);
 /// and sets `errorText` (when given) to the system's reason.
 bool writeBmpFile(const QImage& image, const QString& path, QString* errorText);
 
-}  // namespace chartengine
+} // namespace chartengine

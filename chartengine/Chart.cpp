@@ -21,7 +21,7 @@ namespace {
 
 constexpr double PrintMargin = 0.15;
 
-}  // namespace
+} // namespace
 
 struct Chart::Impl {
     QStringList title;
@@ -274,4 +274,4 @@ void Chart::setChangeListener(std::function<void()> listener)
     d->listener = std::move(listener);
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -116,4 +116,4 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -27,7 +27,7 @@ QString installedFamily(const QString& family)
     return family;
 }
 
-}  // namespace
+} // namespace
 
 QFont chartFont(int pixelSize)
 {
@@ -48,4 +48,4 @@ QFont normalizedFont(const QFont& given)
     return font;
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -17,4 +17,4 @@ QFont chartFont(int pixelSize);
 /// and with Arial replaced by its twin where Arial is not installed.
 QFont normalizedFont(const QFont& font);
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -113,7 +113,7 @@ AxisLayout bottomAxis(const std::vector<AxisExtent>& extents, double left, doubl
     return axis;
 }
 
-}  // namespace
+} // namespace
 
 bool drawableValue(double v)
 {
@@ -215,4 +215,4 @@ ChartLayout layoutChart(QSizeF size, const ChartTexts& texts, const SeriesExtent
     return layout;
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -76,4 +76,4 @@ bool drawableValue(double v);
 ChartLayout layoutChart(QSizeF size, const ChartTexts& texts, const SeriesExtents& extents,
                         const QLocale& locale);
 
-}  // namespace chartengine
+} // namespace chartengine

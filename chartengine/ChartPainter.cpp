@@ -120,7 +120,7 @@ void paintAllSeries(QPainter& painter, const ChartLayout& layout,
         paintSeries(painter, *s, layout.bottom.transform, layout.left.transform, layout.labelFont);
 }
 
-}  // namespace
+} // namespace
 
 void paintChart(QPainter& painter, const ChartLayout& layout, const ChartLook& look,
                 const std::vector<const LineSeries*>& series)
@@ -136,4 +136,4 @@ void paintChart(QPainter& painter, const ChartLayout& layout, const ChartLook& l
     paintCaptions(painter, layout, look);
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -31,11 +31,11 @@ inline const QColor BevelLight{0xD4, 0xD0, 0xC8};
 inline const QColor Grid{0xE3, 0xE3, 0xE3};
 inline const QColor AxisLine{0x80, 0x80, 0x80};
 inline const QColor Text = Qt::black;
-}  // namespace palette
+} // namespace palette
 
 /// Draws the whole chart laid out by `layout` at the painter's origin, in screen pixels: background,
 /// frame, title, grid, back wall, series (clipped to the back wall), ticks, labels and captions.
 void paintChart(QPainter& painter, const ChartLayout& layout, const ChartLook& look,
                 const std::vector<const LineSeries*>& series);
 
-}  // namespace chartengine
+} // namespace chartengine

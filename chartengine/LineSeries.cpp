@@ -15,7 +15,7 @@ bool xBefore(double a, double b)
     return a < b;
 }
 
-}  // namespace
+} // namespace
 
 LineSeries::LineSeries(QColor color, int lineWidth, MarkerStyle marker)
     : m_color(color), m_lineWidth(std::max(lineWidth, 0)), m_marker(marker)
@@ -74,4 +74,4 @@ void LineSeries::changed() const
     if (m_onChange) m_onChange();
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -73,4 +73,4 @@ private:
     std::function<void()> m_onChange;  // set by the owning chart
 };
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -15,4 +15,4 @@ QRectF fitOnPage(QSizeF page, QSizeF content, double marginFraction)
                   fitted);
 }
 
-}  // namespace chartengine
+} // namespace chartengine

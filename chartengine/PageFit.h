@@ -10,4 +10,4 @@ namespace chartengine {
 /// aspect ratio allows, centred on the page. Empty when either size is empty.
 QRectF fitOnPage(QSizeF page, QSizeF content, double marginFraction);
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -16,4 +16,4 @@ private:
     QPainter& m_painter;
 };
 
-}  // namespace chartengine
+} // namespace chartengine

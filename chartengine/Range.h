@@ -12,4 +12,4 @@ struct Range {
     friend bool operator==(const Range&, const Range&) = default;
 };
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -8,6 +8,8 @@
 #include <QPainter>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include <vector>
 
@@ -114,20 +116,34 @@ QImage markerStamp(const MarkerStyle& marker, const QColor& colour)
 }
 
 constexpr int MaxStampSize = 32;
+constexpr size_t MaxCachedStamps = 256;
+
+// Stamps by shape, size and colour; a chart has a handful, and a paint must not draw each anew.
+const QImage& cachedMarkerStamp(const MarkerStyle& marker, const QColor& colour)
+{
+    static std::map<std::tuple<MarkerShape, int, int, QRgb>, QImage> cache;
+    const auto key = std::make_tuple(marker.shape, marker.width, marker.height, colour.rgba());
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        if (cache.size() >= MaxCachedStamps) cache.clear();  // points of ever new colours
+        found = cache.emplace(key, markerStamp(marker, colour)).first;
+    }
+    return found->second;
+}
 
 void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoints& mapped, bool pixels)
 {
     const MarkerStyle& marker = series.marker();
     const bool stamped = pixels && marker.width <= MaxStampSize && marker.height <= MaxStampSize;
     QColor current;
-    QImage stamp;
+    const QImage* stamp = nullptr;
     for (int i = 0; i < series.count(); ++i) {
         if (!mapped.drawable[i]) continue;
         const QColor colour = series.pointColor(i);
         if (colour != current || i == 0) {
             current = colour;
             if (stamped) {
-                stamp = markerStamp(marker, colour);
+                stamp = &cachedMarkerStamp(marker, colour);
             } else {
                 painter.setPen(QPen(colour, 1));
                 painter.setBrush(colour);
@@ -136,8 +152,8 @@ void paintMarkers(QPainter& painter, const LineSeries& series, const MappedPoint
         const QPointF& at = mapped.at[i];
         if (stamped)
             painter.drawImage(
-                QPointF(std::round(at.x()) - stamp.width() / 2, std::round(at.y()) - stamp.height() / 2),
-                stamp);
+                QPointF(std::round(at.x()) - stamp->width() / 2, std::round(at.y()) - stamp->height() / 2),
+                *stamp);
         else
             drawMarker(painter, marker.shape,
                        QRectF(at.x() - marker.width / 2.0, at.y() - marker.height / 2.0, marker.width,

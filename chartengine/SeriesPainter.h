@@ -16,4 +16,4 @@ class LineSeries;
 void paintSeries(QPainter& painter, const LineSeries& series, const Transform& x, const Transform& y,
                  const QFont& markFont);
 
-}  // namespace chartengine
+} // namespace chartengine

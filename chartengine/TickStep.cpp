@@ -25,7 +25,7 @@ bool positiveFinite(double v)
     return std::isfinite(v) && v > 0;
 }
 
-}  // namespace
+} // namespace
 
 double TickStep::value() const
 {
@@ -93,4 +93,4 @@ QString formatTick(double value, TickStep step, const QLocale& locale)
     return plain.toString(value, 'f', tickDecimals(step));
 }
 
-}  // namespace chartengine
+} // namespace chartengine

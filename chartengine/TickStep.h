@@ -46,4 +46,4 @@ int tickDecimals(TickStep step);
 /// notation for values beyond 10^9 or steps below 10^-6, where fixed notation gets unreadable.
 QString formatTick(double value, TickStep step, const QLocale& locale);
 
-}  // namespace chartengine
+} // namespace chartengine

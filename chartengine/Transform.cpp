@@ -24,4 +24,4 @@ double Transform::pixelsPerUnit() const
     return length == 0 ? 0 : std::abs((pixelAtMax - pixelAtMin) / length);
 }
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -20,4 +20,4 @@ struct Transform {
     double pixelsPerUnit() const;
 };
 
-}  // namespace chartengine
+} // namespace chartengine

@@ -27,7 +27,7 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
 class BmpFileTest final : public QObject {
     Q_OBJECT

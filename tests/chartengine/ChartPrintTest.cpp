@@ -31,7 +31,7 @@ void landscape(QPdfWriter& writer)
     writer.setResolution(300);
 }
 
-}  // namespace
+} // namespace
 
 class ChartPrintTest final : public QObject {
     Q_OBJECT

@@ -23,7 +23,7 @@ void addLine(Chart& chart, int number, QList<QPointF> points)
         chart.addPoint(number, p.x(), p.y(), {}, Qt::red);
 }
 
-}  // namespace
+} // namespace
 
 class ChartRangeTest final : public QObject {
     Q_OBJECT

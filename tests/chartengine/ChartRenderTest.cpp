@@ -29,7 +29,7 @@ QPointF pixelOf(const chartengine::ChartLayout& layout, double x, double y)
     return {layout.bottom.transform.map(x), layout.left.transform.map(y)};
 }
 
-}  // namespace
+} // namespace
 
 class ChartRenderTest final : public QObject {
     Q_OBJECT

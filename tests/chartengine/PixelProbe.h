@@ -56,4 +56,4 @@ inline QRect inkBox(const QImage& image, QRect area)
     return box;
 }
 
-}  // namespace pixelprobe
+} // namespace pixelprobe

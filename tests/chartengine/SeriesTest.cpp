@@ -20,7 +20,7 @@ QStringList labels(const LineSeries& series)
 
 enum class Change { Clear, AddPoint, Deactivate, ClearEmpty, SameActive, ChartClear, ChartAdd, ChartActive };
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(Change)
 
