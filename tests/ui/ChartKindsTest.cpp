@@ -139,6 +139,26 @@ private Q_SLOTS:
             QCOMPARE(window.points(charts::CursorSeries), 0);
         }
     }
+
+    // The window configures its chart itself; its series must play the roles the chart kinds fill.
+    void windowChartHasTheFifteenSeriesOfTheLayout()
+    {
+        ChartWindow window;
+        const auto layout = makeChart();
+        QCOMPARE(window.chart().seriesCount(), charts::SeriesCount);
+        for (int number = 1; number <= charts::SeriesCount; ++number) {
+            const chartengine::LineSeries& shown = window.chart().series(number);
+            const chartengine::LineSeries& planned = layout->series(number);
+            QCOMPARE(shown.color(), planned.color());
+            QCOMPARE(shown.lineWidth(), planned.lineWidth());
+            QCOMPARE(shown.marker().shape, planned.marker().shape);
+            QCOMPARE(shown.marker().width, planned.marker().width);
+            QCOMPARE(shown.marker().height, planned.marker().height);
+            QCOMPARE(shown.marker().visible, planned.marker().visible);
+            QCOMPARE(shown.marksVisible(), false);
+            QCOMPARE(shown.markersWidenMargins(), true);
+        }
+    }
 };
 
 FROSTDIL_REGISTER_TEST(ChartKindsWindowTest)
