@@ -11,6 +11,9 @@ namespace {
 // 1 twip = 1/1440 inch; the document lays out at 96 pixels per inch.
 constexpr double pixelsPerTwip = 96.0 / 1440.0;
 
+// More tab stops than any ruler holds are dropped.
+constexpr std::size_t maxTabStops = 64;
+
 // 1638 points is the largest size word processors offer.
 constexpr int maxHalfPoints = 3276;
 
@@ -102,6 +105,8 @@ bool applyParagraphWord(ParagraphState& paragraph, std::string_view word, bool h
         paragraph.spaceBefore = value;
     } else if (word == "sa") {
         paragraph.spaceAfter = value;
+    } else if (word == "tx") {
+        if (paragraph.tabStops.size() < maxTabStops) paragraph.tabStops.push_back(value);
     } else {
         return false;
     }
@@ -138,6 +143,21 @@ QTextBlockFormat blockFormat(const ParagraphState& paragraph)
     format.setTextIndent(twipsToPixels(paragraph.firstLineIndent));
     format.setTopMargin(twipsToPixels(paragraph.spaceBefore));
     format.setBottomMargin(twipsToPixels(paragraph.spaceAfter));
+
+    // Qt measures tab positions from where the first line starts.
+    const double lineStart = twipsToPixels(paragraph.leftIndent) + twipsToPixels(paragraph.firstLineIndent);
+    std::vector<double> positions;
+    if (paragraph.firstLineIndent < 0) positions.push_back(-twipsToPixels(paragraph.firstLineIndent));
+    for (const int stop : paragraph.tabStops) {
+        const double position = twipsToPixels(stop) - lineStart;
+        if (position > 0) positions.push_back(position);
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    QList<QTextOption::Tab> tabs;
+    for (const double position : positions)
+        tabs.append(QTextOption::Tab(position, QTextOption::LeftTab));
+    format.setTabPositions(tabs);
     return format;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <Qt>
 #include <string_view>
+#include <vector>
 
 class QTextBlockFormat;
 
@@ -33,6 +34,7 @@ struct ParagraphState {
     int firstLineIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    std::vector<int> tabStops; // from the left edge of the text, as \txN gives them
 };
 
 struct GroupState {
@@ -57,7 +59,9 @@ QChar namedCharacter(std::string_view word);
 /// True for the destinations whose content is never shown (\pict, \info, \header, ...).
 bool isSkippedDestination(std::string_view word);
 
-/// The paragraph's alignment, indents and spacing, at 96 pixels per inch.
+/// The paragraph's alignment, indents, spacing and tab stops, at 96 pixels per inch. A hanging first
+/// line gets a tab stop at the paragraph's indent, as word processors give it, so that a bullet and a
+/// tab line the text up with the lines below.
 QTextBlockFormat blockFormat(const ParagraphState& paragraph);
 
 } // namespace platform::rtf

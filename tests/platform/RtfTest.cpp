@@ -322,6 +322,32 @@ private Q_SLOTS:
         QCOMPARE(format.bottomMargin(), 8.0);
     }
 
+    void tabStops_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QList<double>>("positions");
+        // 360 twips are a quarter inch, 24 pixels; positions count from the first line's start.
+        QTest::newRow("none by default") << QByteArray("{\\rtf1 a\\tab b}") << QList<double>{};
+        QTest::newRow("explicit stops") << QByteArray("{\\rtf1\\tx720\\tx360 a}") << QList<double>{24, 48};
+        QTest::newRow("hanging bullet lines up with the indent")
+            << QByteArray("{\\rtf1\\li720\\fi-360 a}") << QList<double>{24};
+        QTest::newRow("stops count from the page edge")
+            << QByteArray("{\\rtf1\\li720\\tx360\\tx1440 a}") << QList<double>{48};
+        QTest::newRow("pard clears them") << QByteArray("{\\rtf1\\tx720 a\\par\\pard b}") << QList<double>{};
+    }
+
+    void tabStops()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QList<double>, positions);
+        QTextDocument document;
+        platform::loadRtf(document, rtf);
+        QList<double> found;
+        for (const QTextOption::Tab& tab : document.lastBlock().blockFormat().tabPositions())
+            found.append(tab.position);
+        QCOMPARE(found, positions);
+    }
+
     void replacesEarlierContent()
     {
         QTextDocument document;
