@@ -1,12 +1,44 @@
 // The chart picture, chart printing, the test report and the signature-line settings.
-#include "ui/Unit1.h"
-
+#include "output/ChartPicture.h"
+#include "output/ReportCells.h"
+#include "platform/Error.h"
+#include "platform/Messages.h"
+#include "ui/ChartWidget.h"
+#include "ui/PictureSaveDialog.h"
+#include "ui/PrintSetup.h"
 #include "ui/ProgramState.h"
+#include "ui/ReportSource.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit4.h"
 
-void TForm1::SpeedButton8Click() {}
+#include <QPrinter>
 
-void TForm1::N6Click() {}
+void TForm1::SpeedButton8Click()
+{
+    const QString path = ui::choosePictureFile(this);
+    if (path.isEmpty()) return;
+    output::SaveChartPicture(Chart1->chart(), Chart1->size(), path);
+}
 
-void TForm1::N12Click() {}
+void TForm1::N6Click()
+{
+    QPrinter& printer = ui::landscapePrinter();
+    if (!ui::runPrintSetup(printer, this)) return;
+    if (!Chart1->chart().print(printer, Chart1->size()))
+        throw platform::Error(platform::messages::printingFailed());
+}
 
-void TForm1::N19Click() {}
+void TForm1::N12Click()
+{
+    // A picture that cannot be written ends the command before the report changes.
+    output::SaveChartPicture(Chart1->chart(), Chart1->size(),
+                             m_state.ProgramFolder + QStringLiteral("/Temp/1.bmp"));
+    m_report->writeCells(output::ReportCellWrites(ui::reportSourceOf(*this)));
+    m_report->showReport();
+}
+
+void TForm1::N19Click()
+{
+    m_settings->exec();
+}

@@ -1,20 +1,198 @@
 #include "ui/Unit2.h"
 
+#include "output/BmpPicture.h"
+#include "output/ReportHeadings.h"
+#include "output/ReportPrinting.h"
+#include "output/SignatureLines.h"
+#include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
+#include "ui/Placement.h"
+#include "ui/PrintSetup.h"
 #include "ui/ProgramState.h"
+#include "ui/ReportGrid.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <initializer_list>
+
+namespace {
+
+QString picturePath(const ProgramState& state)
+{
+    return state.ProgramFolder + QStringLiteral("/Temp/1.bmp");
+}
+QString signaturePath(const ProgramState& state)
+{
+    return state.ProgramFolder + QStringLiteral("/Temp/N.ns");
+}
+
+QLabel* titleLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h)
+{
+    auto* label = ui::place(new QLabel(text, parent), name, x, y, w, h);
+    label->setFont(ui::uiFont(ui::ResultPixelSize, true));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+// Keeps the two buttons off the printed page and puts them back however printing ends.
+class ButtonsHidden final {
+public:
+    ButtonsHidden(std::initializer_list<QWidget*> buttons) : m_buttons(buttons)
+    {
+        for (QWidget* button : m_buttons)
+            button->hide();
+    }
+    ~ButtonsHidden()
+    {
+        for (QWidget* button : m_buttons)
+            button->show();
+    }
+    ButtonsHidden(const ButtonsHidden&) = delete;
+    ButtonsHidden& operator=(const ButtonsHidden&) = delete;
+
+private:
+    std::vector<QWidget*> m_buttons;
+};
+
+} // namespace
 
 TForm2::TForm2(ProgramState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_state(state)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Отчет"));
-    setFont(ui::uiFont(ui::DefaultPixelSize));
+    const QFont font = ui::uiFont(ui::DefaultPixelSize);
+    setFont(font);
     setFixedSize(1005, 686);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Text, Qt::black);
     setPalette(colours);
     setAutoFillBackground(true);
     move(3, 3);
+
+    Label1 = titleLabel(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("Результаты ускоренного определения морозостойкости бетона дилатометрическим методом"),
+        112, 16, 808, 20);
+    Label2 = titleLabel(this, QStringLiteral("Label2"), QStringLiteral("ГОСТ 10060.3-95"), 416, 32, 142, 20);
+
+    Image1 = ui::place(new QLabel(this), QStringLiteral("Image1"), 144, 56, 0, 0);
+    Image3 = ui::place(new QLabel(this), QStringLiteral("Image3"), 22, 441, 18, 137);
+    Image3->setPixmap(QPixmap::fromImage(output::reportRowNumbers(font)));
+    Image2 = ui::place(new QLabel(this), QStringLiteral("Image2"), 37, 440, 962, 65);
+    Image2->setPixmap(QPixmap::fromImage(output::reportColumnHeadings(font)));
+
+    buildTable();
+
+    Bevel1 = ui::place(new QFrame(this), QStringLiteral("Bevel1"), 24, 576, 973, 2);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    Memo1 = ui::place(new QPlainTextEdit(this), QStringLiteral("Memo1"), 64, 608, 874, 41);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->document()->setDocumentMargin(1);
+    Memo1->setPlainText(output::designSignatureLines().join(u'\n'));
+
+    Button1 = ui::place(new QPushButton(QStringLiteral("Печать"), this), QStringLiteral("Button1"), 416, 656,
+                        65, 17);
+    Button2 = ui::place(new QPushButton(QStringLiteral("Отмена"), this), QStringLiteral("Button2"), 536, 656,
+                        65, 17);
+    ui::connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    ui::connectGuarded(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+}
+
+void TForm2::buildTable()
+{
+    StringGrid1 = ui::place(new ui::ReportGrid(output::ReportRows, output::ReportColumns, this),
+                            QStringLiteral("StringGrid1"), 40, 504, 961, 72);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    // A section is the column's 86 pixels plus the rule the grid draws on its right.
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(output::ReportColumnPitch);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(output::ReportRowHeight);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->setFrameShape(QFrame::NoFrame);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setWordWrap(false);
+}
+
+void TForm2::writeCells(const std::vector<output::ReportCell>& cells)
+{
+    for (const output::ReportCell& cell : cells) {
+        QTableWidgetItem* item = StringGrid1->item(cell.row, cell.column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled);
+            StringGrid1->setItem(cell.row, cell.column, item);
+        }
+        item->setText(cell.text);
+    }
+}
+
+void TForm2::showReport()
+{
+    show();
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
+bool TForm2::event(QEvent* event)
+{
+    if (m_activation.isActivation(event)) ui::runGuarded([this] { FormActivate(); });
+    return QWidget::event(event);
+}
+
+void TForm2::FormActivate()
+{
+    const QImage picture = output::loadBmpPicture(picturePath(m_state));
+    Image1->setPixmap(QPixmap::fromImage(picture));
+    Image1->resize(picture.size());
+
+    Memo1->clear();
+    Memo1->setPlainText(output::readSignatureLines(signaturePath(m_state)).join(u'\n'));
+}
+
+void TForm2::Button1Click()
+{
+    const ButtonsHidden hidden{Button1, Button2};
+    QPrinter& printer = ui::landscapePrinter();
+    if (!ui::runPrintSetup(printer, this)) return;
+    output::printReportPicture(printer, clientPicture());
+}
+
+void TForm2::Button2Click()
+{
+    hide();
+}
+
+QImage TForm2::clientPicture()
+{
+    QImage picture(size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    // The memo's text cursor belongs to the screen, not to the page.
+    const int caretWidth = Memo1->cursorWidth();
+    Memo1->setCursorWidth(0);
+    render(&picture, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    Memo1->setCursorWidth(caretWidth);
+    return picture;
 }

@@ -1,0 +1,237 @@
+#include "tests/output/PdfPageImage.h"
+#include "tests/support/TestRegistry.h"
+#include "tests/ui/OutputFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QImageReader>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using outputtests::Laboratory;
+
+namespace {
+
+// A curve and the cursor line on the chart, as after the user moved the track bar.
+void showCurveAndCursor(chartengine::Chart& chart)
+{
+    for (int t = 0; t <= 20; ++t)
+        chart.addPoint(1, t * 60.0, -(t % 5) * 0.2, QString(), QColor(0xFF, 0, 0));
+    chart.addPoint(11, 420.0, 0.0, QString(), QColor(0, 0, 0));
+    chart.addPoint(11, 420.0, -0.8, QString(), QColor(0, 0, 0));
+}
+
+QImage onScreen(ui::ChartWidget& chart)
+{
+    return chart.chart().render(chart.size()).convertToFormat(QImage::Format_RGB32);
+}
+
+// Runs `inDialog` on the save dialog once it is open, then closes it with `accept`.
+void answerDialog(std::function<void(QFileDialog&)> inDialog, bool accept)
+{
+    QTimer::singleShot(0, [inDialog, accept] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        inDialog(*dialog);
+        QDialog* box = dialog;  // accept() is public on the base and still runs the file dialog's own
+        accept ? box->accept() : box->reject();
+    });
+}
+
+} // namespace
+
+class ChartPictureCommandTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void savesTheChosenFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bitmap") << QStringLiteral("chart.bmp");
+        QTest::newRow("JPEG name, BMP content") << QStringLiteral("chart.jpg");
+    }
+
+    void savesTheChosenFile()
+    {
+        QFETCH(QString, name);
+        Laboratory lab;
+        showCurveAndCursor(lab.form1->Chart1->chart());
+        const QImage before = onScreen(*lab.form1->Chart1);
+        const QString path = lab.path(name);
+        ui::setPictureFileChooser([path](QWidget*) { return path; });
+
+        lab.form1->N5->trigger();  // the menu item clicks the tool button
+
+        QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("bmp"));
+        const QImage saved = reader.read();
+        QCOMPARE(saved.size(), QSize(777, 377));
+        QVERIFY(saved.convertToFormat(QImage::Format_RGB32) != before);  // no cursor, no frame
+        QCOMPARE(onScreen(*lab.form1->Chart1), before);                  // both back on screen
+    }
+
+    void cancelWritesNothing()
+    {
+        Laboratory lab;
+        showCurveAndCursor(lab.form1->Chart1->chart());
+        const QImage before = onScreen(*lab.form1->Chart1);
+        ui::setPictureFileChooser([](QWidget*) { return QString(); });
+        lab.form1->SpeedButton8->click();
+        QVERIFY(lab.errors.isEmpty());
+        QCOMPARE(QDir(lab.path(QStringLiteral("Temp"))).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(lab.path(QString())).entryList(QDir::Files), QStringList());
+        QCOMPARE(onScreen(*lab.form1->Chart1), before);
+    }
+
+    void unwritableNameShowsTheMessage()
+    {
+        Laboratory lab;
+        showCurveAndCursor(lab.form1->Chart1->chart());
+        const QImage before = onScreen(*lab.form1->Chart1);
+        const QString path = lab.path(QStringLiteral("missing/chart.bmp"));
+        ui::setPictureFileChooser([path](QWidget*) { return path; });
+        lab.form1->SpeedButton8->click();
+        QCOMPARE(lab.errors.size(), 1);
+        QVERIFY(lab.errors[0].startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)));
+        QCOMPARE(onScreen(*lab.form1->Chart1), before);
+    }
+
+    void dialogOffersTheTypes()
+    {
+        ui::SavePictureDialog chooser;
+        QFileDialog dialog;
+        auto* preview = new QLabel(&dialog);
+        chooser.configure(dialog, preview);
+        QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("bmp"));
+
+        const QStringList expected = {
+            QStringLiteral("All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)"),
+            QStringLiteral("JPEG Image File (*.jpg)"),
+            QStringLiteral("JPEG Image File (*.jpeg)"),
+            QStringLiteral("Bitmaps (*.bmp)"),
+            QStringLiteral("Icons (*.ico)"),
+            QStringLiteral("Enhanced Metafiles (*.emf)"),
+            QStringLiteral("Metafiles (*.wmf)"),
+        };
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        QStringList shown;
+        for (int i = 0; i < types->count(); ++i)
+            shown << types->itemText(i);
+        QCOMPARE(shown, expected);
+        QCOMPARE(types->currentIndex(), 3);  // Bitmaps at the first use
+
+        // "All" lists the files of all six types.
+        dialog.selectNameFilter(expected.at(0));
+        auto* files = dialog.findChild<QFileSystemModel*>();
+        QVERIFY(files);
+        for (const char* pattern : {"*.jpg", "*.jpeg", "*.bmp", "*.ico", "*.emf", "*.wmf"})
+            QVERIFY2(files->nameFilters().contains(QLatin1String(pattern)), pattern);
+
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("PicturePreview")));
+        if (auto* sidebar = dialog.findChild<QWidget*>(QStringLiteral("sidebar")))
+            QVERIFY(sidebar->isHidden());
+    }
+
+    void previewShowsPictures_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("BMP") << QByteArray("BMP") << true;
+        QTest::newRow("JPEG") << QByteArray("JPEG") << true;
+        QTest::newRow("not a picture") << QByteArray() << false;
+    }
+
+    void previewShowsPictures()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture"));
+        if (format.isEmpty()) {
+            QVERIFY(outputtests::writeBytes(path, "Начальник подразделения"));
+        } else {
+            QImage picture(777, 377, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QVERIFY(picture.save(path, format.constData()));
+        }
+        const QPixmap preview = ui::picturePreview(path, QSize(160, 160));
+        QCOMPARE(!preview.isNull(), shown);
+        if (shown) {  // 777 × 377 fitted into the pane, aspect kept: 160 × 77.6
+            QCOMPARE(preview.width(), 160);
+            QVERIFY(qAbs(preview.height() - 78) <= 1);
+        }
+    }
+
+    void dialogRemembersTheLastChoice()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.jpg"));
+        ui::SavePictureDialog chooser;
+        answerDialog(
+            [first](QFileDialog& dialog) {
+                dialog.selectNameFilter(ui::pictureFileFilters().at(1));
+                dialog.selectFile(first);
+            },
+            true);
+        QCOMPARE(chooser.exec(nullptr), first);
+
+        QString filterShown;
+        QStringList filesShown;
+        answerDialog(
+            [&](QFileDialog& dialog) {
+                filterShown = dialog.selectedNameFilter();
+                filesShown = dialog.selectedFiles();
+            },
+            false);
+        QCOMPARE(chooser.exec(nullptr), QString());  // cancelled
+        QCOMPARE(filterShown, QStringLiteral("JPEG Image File (*.jpg)"));
+        QCOMPARE(filesShown, QStringList{first});
+    }
+
+    void printsTheChartOnOneLandscapePage()
+    {
+        Laboratory lab;
+        showCurveAndCursor(lab.form1->Chart1->chart());
+        lab.printToPdf(QStringLiteral("chart.pdf"), true);
+        lab.form1->SpeedButton9->click();  // the tool button triggers the menu item
+        QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
+        QCOMPARE(lab.setupShown, 1);
+        QCOMPARE(lab.setupOrientation, QPageLayout::Landscape);  // the dialog shows landscape already
+        const QByteArray pdf = outputtests::fileBytes(lab.path(QStringLiteral("chart.pdf")));
+        QCOMPARE(testsupport::pdfPageCount(pdf), 1);
+        const QSizeF page = testsupport::pdfPageSize(pdf);
+        QVERIFY(page.width() > page.height());
+    }
+
+    void cancelledSetupPrintsNothingButStaysLandscape()
+    {
+        Laboratory lab;
+        lab.printToPdf(QStringLiteral("chart.pdf"), false);
+        lab.form1->N6->trigger();
+        QVERIFY(lab.errors.isEmpty());
+        QCOMPARE(lab.setupShown, 1);
+        QVERIFY(!QFile::exists(lab.path(QStringLiteral("chart.pdf"))));
+        QCOMPARE(lab.printer->pageLayout().orientation(), QPageLayout::Landscape);
+    }
+
+    void noPrinter()
+    {
+        Laboratory lab;
+        lab.noPrinter();
+        lab.form1->N6->trigger();
+        QCOMPARE(lab.errors, QStringList{QStringLiteral("There is no default printer currently selected")});
+        QCOMPARE(lab.setupShown, 0);
+    }
+};
+
+FROSTDIL_REGISTER_TEST(ChartPictureCommandTest)
+#include "ChartPictureTest.moc"

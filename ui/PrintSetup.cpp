@@ -1,0 +1,78 @@
+#include "ui/PrintSetup.h"
+
+#include "platform/Error.h"
+#include "platform/Messages.h"
+
+#include <QAbstractPrintDialog>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <memory>
+
+namespace ui {
+namespace {
+
+QPrinter* systemPrinter()
+{
+    static std::unique_ptr<QPrinter> printer;
+    if (!printer) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return nullptr;
+        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    return printer.get();
+}
+
+bool systemPrintSetup(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    // One page is printed whole: no range or selection to choose, only printer, paper and orientation.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+PrinterSource& currentSource()
+{
+    static PrinterSource source = systemPrinter;
+    return source;
+}
+
+PrintSetupDialog& currentDialog()
+{
+    static PrintSetupDialog dialog = systemPrintSetup;
+    return dialog;
+}
+
+} // namespace
+
+PrinterSource setPrinterSource(PrinterSource source)
+{
+    PrinterSource previous = std::move(currentSource());
+    currentSource() = source ? std::move(source) : PrinterSource(systemPrinter);
+    return previous;
+}
+
+PrintSetupDialog setPrintSetupDialog(PrintSetupDialog dialog)
+{
+    PrintSetupDialog previous = std::move(currentDialog());
+    currentDialog() = dialog ? std::move(dialog) : PrintSetupDialog(systemPrintSetup);
+    return previous;
+}
+
+QPrinter& landscapePrinter()
+{
+    QPrinter* printer = currentSource()();
+    if (!printer) throw platform::Error(platform::messages::noDefaultPrinter());
+    if (!printer->setPageOrientation(QPageLayout::Landscape) ||
+        printer->pageLayout().orientation() != QPageLayout::Landscape)
+        throw platform::Error(platform::messages::printerOperationNotSupported());
+    return *printer;
+}
+
+bool runPrintSetup(QPrinter& printer, QWidget* parent)
+{
+    return currentDialog()(printer, parent);
+}
+
+} // namespace ui
