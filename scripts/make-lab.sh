@@ -33,3 +33,4 @@ for entry in "${demo_tests[@]}"; do
 done
 echo "make-lab: ${#demo_tests[@]} demo tests in $lab/Archive"
 cp "$root/lab/help_zolt.rtf" "$lab/"
+[ -e "$lab/Temp/N.ns" ] || cp "$root/lab/N.ns" "$lab/Temp/N.ns"
