@@ -8,7 +8,7 @@ namespace processing {
 
 namespace {
 
-constexpr int ChordSpan = 8;  // slots between the chord's two points
+constexpr int ChordSpan = 8; // slots between the chord's two points
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
@@ -47,7 +47,8 @@ testdata::ByChamber<bool, testdata::MeasuringChambers> FindCharacteristicPoint(t
 
 std::optional<ResultRange> ComputeResultCurve(testdata::TestRecord& record, int chamber, bool minimumFound)
 {
-    if (chamber < 1 || chamber > testdata::MeasuringChambers || !record.isPresent(chamber)) return std::nullopt;
+    if (chamber < 1 || chamber > testdata::MeasuringChambers || !record.isPresent(chamber))
+        return std::nullopt;
     record.ChordWindow = ChordSpan;
     const int i0 = record.CharacteristicIndex[chamber];
     const int last = measuredSlots(record, chamber) - 1;

@@ -14,7 +14,7 @@ constexpr int VolumeColumn = 3;
 constexpr int TreatmentColumn = 6;
 constexpr int VolumeChangeColumn = 7;
 constexpr int RelativeChangeColumn = 8;
-constexpr int NominalRow = 3;  // the fourth channel's row shows the nominal sample of the shape
+constexpr int NominalRow = 3; // the fourth channel's row shows the nominal sample of the shape
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
@@ -28,7 +28,8 @@ double rowVolume(const std::array<std::optional<QString>, GridColumns>& row)
     const long double a = row[0].value_or(QString()).toInt();
     const long double b = row[1].value_or(QString()).toInt();
     const QString third = row[2].value_or(QString());
-    if (third.isEmpty()) return static_cast<double>((((a * std::numbers::pi_v<long double>)*a) * b) / 4000.0L);
+    constexpr long double Pi = std::numbers::pi_v<long double>;
+    if (third.isEmpty()) return static_cast<double>((((a * Pi) * a) * b) / 4000.0L);
     const long double h = third.toInt();
     return static_cast<double>(((a * b) * h) / 1000.0L);
 }
@@ -68,7 +69,8 @@ ResultsGrid FillResultsGrid(testdata::TestRecord& record, const testdata::CellHe
             static_cast<double>(static_cast<long double>(header.volumeChangeThousandths[chamber]) / 1000.0L);
         record.StoredVolumeChange[chamber] = volumeChange;
         row[VolumeChangeColumn] = platform::formatGeneral(volumeChange);
-        const long double ratio = platform::checkedDivide<long double>(volumeChange, record.SampleVolume[chamber]);
+        const long double ratio =
+            platform::checkedDivide<long double>(volumeChange, record.SampleVolume[chamber]);
         const double relativeChange = static_cast<double>(ratio * 1000.0L);
         record.RelativeVolumeChange[chamber] = relativeChange;
         row[RelativeChangeColumn] = platform::formatFixed(relativeChange, 4, 3);

@@ -1,9 +1,9 @@
-#include "platform/Error.h"
 #include "processing/ResultCurve.h"
+
+#include "platform/Error.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QTest>
-
 #include <cmath>
 
 using testdata::TestRecord;
@@ -47,7 +47,7 @@ TestRecord coolingRun(int chamber, int count)
         record.ChamberTime[chamber][at(i)] = 60.0 * i;
         record.ChamberTemperature[chamber][at(i)] = 20.0 - 0.25 * i + 0.01 * std::sin(i);
         record.ChamberVolumeChange[chamber][at(i)] = 0.003 * (20.0 - 0.25 * i) + 0.0005 * std::cos(0.3 * i);
-        record.SampleVolumeChange[chamber][at(i)] = 123.0;  // marks slots a curve must not touch
+        record.SampleVolumeChange[chamber][at(i)] = 123.0; // marks slots a curve must not touch
     }
     return record;
 }
@@ -59,7 +59,7 @@ Q_DECLARE_METATYPE(QList<Dip>)
 class ResultCurveTest final : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void characteristicPoint_data()
     {
         QTest::addColumn<int>("count");
@@ -67,10 +67,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("found");
         QTest::addColumn<int>("index");
         QTest::newRow("warm minimum, then frozen") << 120 << QList<Dip>{{20, 2.0}, {40, -3.0}} << true << 39;
-        QTest::newRow("both above zero: the last counts") << 120 << QList<Dip>{{20, 2.0}, {40, 3.0}} << true << 39;
+        QTest::newRow("both above zero: the last counts")
+            << 120 << QList<Dip>{{20, 2.0}, {40, 3.0}} << true << 39;
         QTest::newRow("first frozen minimum settles")
             << 120 << QList<Dip>{{20, -1.0}, {40, -3.0}, {60, -5.0}} << true << 19;
-        QTest::newRow("zero degrees is not below zero") << 120 << QList<Dip>{{20, 0.0}, {40, -0.1}} << true << 39;
+        QTest::newRow("zero degrees is not below zero")
+            << 120 << QList<Dip>{{20, 0.0}, {40, -0.1}} << true << 39;
         QTest::newRow("settles on the minimum's own temperature")
             << 120 << QList<Dip>{{20, -2.0}} << true << 19;
         QTest::newRow("first slot tested") << 120 << QList<Dip>{{2, -2.0}} << true << 1;
@@ -97,7 +99,7 @@ private Q_SLOTS:
 
     void plateaus_data()
     {
-        QTest::addColumn<QList<double>>("around");  // dV of slots 9..14
+        QTest::addColumn<QList<double>>("around"); // dV of slots 9..14
         QTest::addColumn<int>("index");
         // Slots 11 and 12 equal: 12, equal to the point before it, is the minimum; index 11.
         QTest::newRow("equal to the previous point") << QList<double>{5, 4, 3, 3, 4, 5} << 11;
@@ -111,7 +113,8 @@ private Q_SLOTS:
         QFETCH(QList<double>, around);
         QFETCH(int, index);
         TestRecord record = withDips(60, {});
-        for (int i = 0; i < testdata::PointSlots; ++i) record.ChamberVolumeChange[1][at(i)] = 10.0 + 0.001 * i;
+        for (int i = 0; i < testdata::PointSlots; ++i)
+            record.ChamberVolumeChange[1][at(i)] = 10.0 + 0.001 * i;
         for (int i = 0; i < 6; ++i) record.ChamberVolumeChange[1][at(9 + i)] = around[i];
         record.ChamberTemperature[1].fill(-1.0);
         QVERIFY(processing::FindCharacteristicPoint(record)[1]);
@@ -169,7 +172,7 @@ private Q_SLOTS:
         const double b = dV[30] - a * T[30];
         for (int j = 22; j <= 119; ++j)
             QVERIFY(std::fabs(curve[at(j)] - (dV[at(j)] - a * T[at(j)] - b)) < 1e-12);
-        QVERIFY(std::fabs(curve[119]) > 1e-4);  // the curve is not trivially zero
+        QVERIFY(std::fabs(curve[119]) > 1e-4); // the curve is not trivially zero
     }
 
     void noCurve_data()

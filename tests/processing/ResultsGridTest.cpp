@@ -1,5 +1,6 @@
-#include "platform/Error.h"
 #include "processing/ResultsGrid.h"
+
+#include "platform/Error.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QLocale>
@@ -43,20 +44,20 @@ QString cellText(const processing::ResultsGrid& grid, int row, int column)
 class ResultsGridTest final : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void dimensionsAndVolumes_data()
     {
         QTest::addColumn<int>("shape");
-        QTest::addColumn<QList<int>>("dimensions");  // a, b, c of chamber 2
-        QTest::addColumn<QStringList>("row");        // columns 0..3 of chamber 2's row
+        QTest::addColumn<QList<int>>("dimensions"); // a, b, c of chamber 2
+        QTest::addColumn<QStringList>("row");       // columns 0..3 of chamber 2's row
         QTest::addColumn<double>("volume");
-        QTest::addColumn<QStringList>("nominalRow");  // columns 0..3 of row 3
+        QTest::addColumn<QStringList>("nominalRow"); // columns 0..3 of row 3
         QTest::addColumn<double>("nominalVolume");
         const QStringList cube{"100", "100", "100", "1000.00"};
         const QStringList cylinder{"70", "70", "", "269.39"};
-        const double cylinderVolume = 269.39157004513956;  // π·70²·70 / 4000 = 85.75π
+        const double cylinderVolume = 269.39157004532477; // π·70²·70 / 4000 = 85.75π
         QTest::newRow("cube 100") << 0 << QList<int>{100, 100, 100} << cube << 1000.0 << cube << 1000.0;
         QTest::newRow("cube 150 × 150 × 100")
             << 0 << QList<int>{150, 150, 100} << QStringList{"150", "150", "100", "2250.00"} << 2250.0 << cube
@@ -69,8 +70,9 @@ private Q_SLOTS:
         QTest::newRow("cube 255 × 255 × 255")
             << 0 << QList<int>{255, 255, 255} << QStringList{"255", "255", "255", "16581.38"} << 16581.375
             << cube << 1000.0;
-        QTest::newRow("zero dimension, absent") << 0 << QList<int>{0, 100, 100}
-                                                << QStringList{"0", "100", "100", "0.00"} << 0.0 << cube << 1000.0;
+        QTest::newRow("zero dimension, absent")
+            << 0 << QList<int>{0, 100, 100} << QStringList{"0", "100", "100", "0.00"} << 0.0 << cube
+            << 1000.0;
     }
 
     void dimensionsAndVolumes()
@@ -83,7 +85,8 @@ private Q_SLOTS:
         QFETCH(double, nominalVolume);
         Fixture fixture;
         fixture.header.shape = static_cast<std::uint8_t>(shape);
-        for (int d = 0; d < 3; ++d) fixture.header.dimensions[2][at(d)] = static_cast<std::uint8_t>(dimensions[d]);
+        for (int d = 0; d < 3; ++d)
+            fixture.header.dimensions[2][at(d)] = static_cast<std::uint8_t>(dimensions[d]);
         fixture.record.ChamberPresent[2] = volume == 0 ? 0 : 1;
 
         const auto grid = fixture.fill();
@@ -104,13 +107,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("volumeChange");
         QTest::addColumn<QString>("relativeChange");
         QTest::addColumn<double>("theta");
-        QTest::newRow("0.25, full stop") << 250 << false << "0.25" << "0.250" << 0.25;
-        QTest::newRow("0.25, decimal comma") << 250 << true << "0,25" << "0.250" << 0.25;
-        QTest::newRow("negative") << -12 << true << "-0,012" << "-0.012" << -0.012;
-        QTest::newRow("zero") << 0 << false << "0" << "0.000" << 0.0;
-        QTest::newRow("largest") << 32767 << false << "32.767" << "32.767" << 32.767;
-        QTest::newRow("smallest") << -32768 << true << "-32,768" << "-32.768" << -32.768;
-        QTest::newRow("rounds half up") << 5 << false << "0.005" << "0.005" << 0.005;
+        QTest::newRow("0.25, full stop") << 250 << false << "0.25"
+                                         << "0.250" << 0.25;
+        QTest::newRow("0.25, decimal comma") << 250 << true << "0,25"
+                                             << "0.250" << 0.25;
+        QTest::newRow("negative") << -12 << true << "-0,012"
+                                  << "-0.012" << -0.012;
+        QTest::newRow("zero") << 0 << false << "0"
+                              << "0.000" << 0.0;
+        QTest::newRow("largest") << 32767 << false << "32.767"
+                                 << "32.767" << 32.767;
+        QTest::newRow("smallest") << -32768 << true << "-32,768"
+                                  << "-32.768" << -32.768;
+        QTest::newRow("rounds half up") << 5 << false << "0.005"
+                                        << "0.005" << 0.005;
     }
 
     void volumeChangeAndRelativeChange()
@@ -139,12 +149,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("treatment");
         QTest::addColumn<QString>("grade");
         QTest::addColumn<QString>("meanText");
-        QTest::newRow("lowest grade") << 0 << 0 << 0 << "F25" << "0";
-        QTest::newRow("F100") << 4 << 1500 << 1 << "F100" << "1,5";
-        QTest::newRow("F800") << 11 << 246 << 1 << "F800" << "0,246";
-        QTest::newRow("F1000") << 12 << 65535 << 0 << "F1000" << "65,535";
-        QTest::newRow("13 counts as 12") << 13 << 1 << 2 << "F1000" << "0,001";
-        QTest::newRow("65535 counts as 12") << 65535 << 1000 << 255 << "F1000" << "1";
+        QTest::newRow("lowest grade") << 0 << 0 << 0 << "F25"
+                                      << "0";
+        QTest::newRow("F100") << 4 << 1500 << 1 << "F100"
+                              << "1,5";
+        QTest::newRow("F800") << 11 << 246 << 1 << "F800"
+                              << "0,246";
+        QTest::newRow("F1000") << 12 << 65535 << 0 << "F1000"
+                               << "65,535";
+        QTest::newRow("13 counts as 12") << 13 << 1 << 2 << "F1000"
+                                         << "0,001";
+        QTest::newRow("65535 counts as 12") << 65535 << 1000 << 255 << "F1000"
+                                            << "1";
     }
 
     void labelsAndTreatment()
@@ -223,7 +239,7 @@ private Q_SLOTS:
         } catch (const platform::Error& error) {
             QCOMPARE(error.message(), message);
         }
-        QCOMPARE(fixture.record.RelativeVolumeChange[1], 0.25);  // chamber 1 came first
+        QCOMPARE(fixture.record.RelativeVolumeChange[1], 0.25); // chamber 1 came first
         QCOMPARE(fixture.record.RelativeVolumeChange[2], 0.0);
     }
 };

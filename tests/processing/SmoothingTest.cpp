@@ -1,20 +1,18 @@
-#include "platform/Error.h"
 #include "processing/Smoothing.h"
+
+#include "platform/Error.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QTest>
-
 #include <array>
 #include <cmath>
 #include <vector>
 
 using testdata::TestRecord;
 
-
-
 namespace {
 
-using Quartic = std::array<double, 5>;  // c0..c4
+using Quartic = std::array<double, 5>; // c0..c4
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
@@ -26,7 +24,8 @@ double quarticAt(const Quartic& c, double t)
 
 /// A record whose chamber takes a point every `step` seconds for `count` points, temperatures on the
 /// quartic; the slots after the measured ones hold a marker that nothing may touch.
-void fillChamber(TestRecord& record, int chamber, int count, double step, const Quartic& c, bool present = true)
+void fillChamber(TestRecord& record, int chamber, int count, double step, const Quartic& c,
+                 bool present = true)
 {
     record.ChamberPointCount[chamber] = count;
     if (chamber <= testdata::MeasuringChambers) record.ChamberPresent[chamber] = present ? 1 : 0;
@@ -60,7 +59,7 @@ std::vector<double> referenceQuarticFit(const TestRecord& record, int chamber)
 {
     const int count = record.ChamberPointCount[chamber];
     const long double scale = record.ChamberTime[chamber][at(count - 1)];
-    std::array<std::array<long double, 6>, 5> system{};  // augmented normal equations
+    std::array<std::array<long double, 6>, 5> system{}; // augmented normal equations
     for (int i = 0; i < count; ++i) {
         const long double u = record.ChamberTime[chamber][at(i)] / scale;
         std::array<long double, 5> powers{1, u, u * u, u * u * u, u * u * u * u};
@@ -95,7 +94,7 @@ std::vector<double> referenceQuarticFit(const TestRecord& record, int chamber)
 class SmoothingTest final : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void polynomialSeriesIsKept_data()
     {
         QTest::addColumn<int>("count");
@@ -124,10 +123,13 @@ private Q_SLOTS:
             const double expected = before.ChamberTemperature[2][at(i)];
             const double actual = record.ChamberTemperature[2][at(i)];
             if (std::fabs(actual - expected) > 1e-9 * std::max(1.0, std::fabs(expected)))
-                QFAIL(qPrintable(QStringLiteral("slot %1: %2 instead of %3").arg(i).arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+                QFAIL(qPrintable(QStringLiteral("slot %1: %2 instead of %3")
+                                     .arg(i)
+                                     .arg(actual, 0, 'g', 17)
+                                     .arg(expected, 0, 'g', 17)));
         }
         for (int p = 0; p <= 4; ++p) {
-            const double scale = std::pow(step * count, p);  // compare each term's size over the run
+            const double scale = std::pow(step * count, p); // compare each term's size over the run
             QVERIFY2(std::fabs(record.PolyCoef[at(p)] - coefficients[at(p)]) * scale < 1e-8,
                      qPrintable(QStringLiteral("c%1 = %2").arg(p).arg(record.PolyCoef[at(p)], 0, 'g', 17)));
         }
@@ -157,7 +159,7 @@ private Q_SLOTS:
     {
         TestRecord record = freezingRun();
         record.ChamberPresent[2] = 0;
-        record.ChamberPresent[3] = 2;  // only 1 means present
+        record.ChamberPresent[3] = 2; // only 1 means present
         record.ChamberPointCount[1] = 150;
         const TestRecord raw = record;
 
@@ -209,7 +211,7 @@ private Q_SLOTS:
     {
         TestRecord record;
         fillChamber(record, 1, 40, 10.0, Quartic{1, 0.5, 0, 0, 0});
-        record.PolyCoef[5] = 7.0;  // a fit of degree 4 never writes c5..c9
+        record.PolyCoef[5] = 7.0; // a fit of degree 4 never writes c5..c9
         processing::FitPolynomial(record, 1, 4, 40, 0);
         QCOMPARE(record.PolyCoef[5], 7.0);
         QVERIFY(std::fabs(record.PolyCoef[0] - 1.0) < 1e-9);
@@ -274,8 +276,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString invalid = QStringLiteral("Invalid floating point operation");
         const QString byZero = QStringLiteral("Floating point division by zero");
-        QTest::newRow("no points, degree 4") << 4 << std::vector<double>{} << std::vector<double>{} << invalid;
-        QTest::newRow("no points, degree 0") << 0 << std::vector<double>{} << std::vector<double>{} << invalid;
+        QTest::newRow("no points, degree 4")
+            << 4 << std::vector<double>{} << std::vector<double>{} << invalid;
+        QTest::newRow("no points, degree 0")
+            << 0 << std::vector<double>{} << std::vector<double>{} << invalid;
         QTest::newRow("one time, degree 1")
             << 1 << std::vector<double>{60, 60, 60} << std::vector<double>{1, 2, 4} << invalid;
         QTest::newRow("all at zero seconds, degree 2")
@@ -308,9 +312,9 @@ private Q_SLOTS:
     {
         TestRecord record;
         fillChamber(record, 1, 256, 30.0, Quartic{2, 1e-3, 0, 0, 0});
-        processing::FitPolynomial(record, 1, 1, 100, 200);  // slots 200..255 only
+        processing::FitPolynomial(record, 1, 1, 100, 200); // slots 200..255 only
         QVERIFY(std::fabs(record.PolyCoef[1] - 1e-3) < 1e-12);
-        processing::FitPolynomial(record, 1, 1, 20, -10);  // slots 0..9 only
+        processing::FitPolynomial(record, 1, 1, 20, -10); // slots 0..9 only
         QVERIFY(std::fabs(record.PolyCoef[0] - 2.0) < 1e-9);
     }
 };

@@ -1,0 +1,189 @@
+#include "tools/cellexport/ExportJson.h"
+
+#include "tests/support/TestRegistry.h"
+#include "tests/tools/cellexport/Fixtures.h"
+
+#include <QJsonArray>
+#include <QLocale>
+#include <QTest>
+
+using cellexport::CellEvaluation;
+
+namespace {
+
+const QStringList TestKeys{"file",
+                           "test_number",
+                           "series",
+                           "time",
+                           "date",
+                           "concrete_type",
+                           "shape",
+                           "strength_mpa",
+                           "treatment",
+                           "dimensions",
+                           "point_count",
+                           "present",
+                           "stored_volume_change",
+                           "mean_relative_volume_change",
+                           "grade_index",
+                           "grade",
+                           "sample_volume",
+                           "relative_volume_change",
+                           "grid",
+                           "mean_text",
+                           "grade_text",
+                           "chambers",
+                           "fridge_temperature",
+                           "warnings"};
+
+const QStringList ChamberKeys{
+    "chamber", "time", "volume_change", "temperature", "characteristic_index", "result_first_slot", "result"};
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+/// The object as it reads back from the written text, so that number texts are checked too.
+QJsonObject roundTrip(const CellEvaluation& evaluation)
+{
+    const QByteArray text = cellexport::exportDocument({evaluation}).toJson(QJsonDocument::Compact);
+    return QJsonDocument::fromJson(text).object()[QStringLiteral("tests")].toArray()[0].toObject();
+}
+
+std::vector<double> numbers(const QJsonValue& value)
+{
+    std::vector<double> values;
+    for (const QJsonValue& item : value.toArray()) values.push_back(item.toDouble());
+    return values;
+}
+
+} // namespace
+
+class ExportJsonTest final : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void evaluatedTest()
+    {
+        simulator::SimulatedTest test = fixtures::cubeTest(44);
+        test.description.header.treatment = 1;
+        test.description.header.strengthTenths = 255;
+        test.description.header.presentBytes[2] = 2; // absent: only 1 means present
+        test.description.header.pointCountBytes[4] = 150;
+        const CellEvaluation evaluation =
+            cellexport::evaluateSlot(QStringLiteral("Archive/t.cell"), test.file().toSlot());
+        const QJsonObject object = roundTrip(evaluation);
+
+        QCOMPARE(sorted(object.keys()), sorted(TestKeys));
+        QCOMPARE(object["file"].toString(), QStringLiteral("Archive/t.cell"));
+        QCOMPARE(object["test_number"].toInt(), 44);
+        QCOMPARE(object["time"].toString(), QStringLiteral("09:05:00"));
+        QCOMPARE(object["date"].toString(), QStringLiteral("15.03.2024"));
+        QCOMPARE(object["strength_mpa"].toDouble(), 25.5);
+        QCOMPARE(object["treatment"].toInt(), 1);
+        QCOMPARE(object["dimensions"].toArray()[1].toArray(), (QJsonArray{100, 100, 100}));
+        QCOMPARE(object["point_count"].toArray(), (QJsonArray{200, 200, 200, 147}));
+        QCOMPARE(object["present"].toArray(), (QJsonArray{1, 2, 1}));
+        QCOMPARE(object["grade_index"].toInt(), test.gradeIndex);
+        QCOMPARE(object["grade"].toString(), object["grade_text"].toString());
+        QCOMPARE(numbers(object["sample_volume"]), (std::vector<double>{1000, 1000, 1000, 1000}));
+        QCOMPARE(object["stored_volume_change"].toArray()[1].toDouble(),
+                 test.description.header.volumeChangeThousandths[2] / 1000.0);
+        QVERIFY(object["relative_volume_change"].toArray()[1].isNull());
+        QCOMPARE(object["relative_volume_change"].toArray()[0].toDouble(),
+                 evaluation.record.RelativeVolumeChange[1]);
+        QCOMPARE(object["mean_text"].toString(), evaluation.grid.meanText);
+
+        const QJsonArray grid = object["grid"].toArray();
+        QCOMPARE(grid.size(), 4);
+        for (int row = 0; row < 4; ++row) {
+            const QJsonArray cells = grid[row].toArray();
+            QCOMPARE(cells.size(), 9);
+            for (int column = 0; column < 9; ++column) {
+                const auto& cell =
+                    evaluation.grid.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+                QCOMPARE(cells[column].isNull(), !cell.has_value());
+                if (cell) QCOMPARE(cells[column].toString(), *cell);
+            }
+        }
+        QCOMPARE(grid[0].toArray()[3].toString(), QStringLiteral("1000.00"));
+        QCOMPARE(grid[1].toArray()[6].toString(), QStringLiteral("1"));
+        QVERIFY(grid[1].toArray()[7].isNull());
+
+        QCOMPARE(object["fridge_temperature"].toArray().size(), 200);
+        QCOMPARE(object["warnings"].toArray(), QJsonArray());
+    }
+
+    void chambersReadBackExactly()
+    {
+        simulator::SimulatedTest test = fixtures::cubeTest(45);
+        test.description.header.presentBytes[3] = 0;
+        test.description.header.pointCountBytes[4] = 2; // a count of −1 for the fourth channel
+        const CellEvaluation evaluation = cellexport::evaluateSlot(QStringLiteral("t"), test.file().toSlot());
+        const testdata::TestRecord& record = evaluation.record;
+        const QJsonArray chambers = roundTrip(evaluation)["chambers"].toArray();
+
+        QCOMPARE(chambers.size(), 4);
+        for (int chamber = 1; chamber <= 4; ++chamber) {
+            const QJsonObject object = chambers[chamber - 1].toObject();
+            QCOMPARE(sorted(object.keys()), sorted(ChamberKeys));
+            QCOMPARE(object["chamber"].toInt(), chamber);
+            const int count = chamber == 4 ? 0 : 200;
+            const auto at = [](int i) { return static_cast<std::size_t>(i); };
+            const std::vector<double> time = numbers(object["time"]);
+            const std::vector<double> temperature = numbers(object["temperature"]);
+            QCOMPARE(int(time.size()), count);
+            QCOMPARE(int(temperature.size()), count);
+            QCOMPARE(int(numbers(object["volume_change"]).size()), count);
+            for (int i = 0; i < count; ++i) {
+                QCOMPARE(time[at(i)], record.ChamberTime[chamber][at(i)]);
+                // Smoothed values carry all 17 digits; they must come back bit for bit.
+                QVERIFY(temperature[at(i)] == record.ChamberTemperature[chamber][at(i)]);
+            }
+            const bool curve = chamber <= 2;
+            QCOMPARE(!object["result"].isNull(), curve);
+            QCOMPARE(!object["characteristic_index"].isNull(), curve);
+            QCOMPARE(!object["result_first_slot"].isNull(), curve);
+            if (!curve) continue;
+            const int index = object["characteristic_index"].toInt();
+            QCOMPARE(index, record.CharacteristicIndex[chamber]);
+            QCOMPARE(object["result_first_slot"].toInt(), index - 8);
+            const std::vector<double> result = numbers(object["result"]);
+            QCOMPARE(int(result.size()), 200 - (index - 8));
+            for (int i = 0; i < int(result.size()); ++i)
+                QVERIFY(result[at(i)] == record.SampleVolumeChange[chamber][at(index - 8 + i)]);
+        }
+    }
+
+    void failedFileHasFileAndErrorOnly()
+    {
+        CellEvaluation evaluation;
+        evaluation.file = QStringLiteral("bad.cell");
+        evaluation.error = QStringLiteral("Cannot open file \"bad.cell\". No such file or directory");
+        const QJsonObject object = roundTrip(evaluation);
+        QCOMPARE(sorted(object.keys()), (QStringList{"error", "file"}));
+        QCOMPARE(object["error"].toString(), *evaluation.error);
+    }
+
+    void documentKeepsTheOrderOfFiles()
+    {
+        std::vector<CellEvaluation> evaluations(3);
+        for (int i = 0; i < 3; ++i) {
+            evaluations[static_cast<std::size_t>(i)].file = QStringLiteral("f%1").arg(i);
+            evaluations[static_cast<std::size_t>(i)].error = QStringLiteral("e");
+        }
+        const QJsonObject document = cellexport::exportDocument(evaluations).object();
+        QCOMPARE(document.keys(), QStringList{"tests"});
+        const QJsonArray tests = document["tests"].toArray();
+        QCOMPARE(tests.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(tests[i].toObject()["file"].toString(), QStringLiteral("f%1").arg(i));
+    }
+};
+
+FROSTDIL_REGISTER_TEST(ExportJsonTest)
+#include "ExportJsonTest.moc"

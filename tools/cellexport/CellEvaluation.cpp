@@ -1,0 +1,103 @@
+#include "tools/cellexport/CellEvaluation.h"
+
+#include "platform/Error.h"
+#include "processing/Smoothing.h"
+#include "testdata/CellFileReader.h"
+#include "testdata/Measurements.h"
+
+#include <memory>
+
+namespace cellexport {
+
+namespace {
+
+constexpr int ChordSpan = 8;
+
+QString chamberText(int chamber) { return QStringLiteral("Камера %1: ").arg(chamber); }
+
+/// The chamber's result curve, or a warning saying why there is none. Returns false when a chord
+/// failed, which ends the result chart for the chambers after it too.
+bool computeCurve(CellEvaluation& evaluation, int chamber, bool minimumFound)
+{
+    testdata::TestRecord& record = evaluation.record;
+    const int index = record.CharacteristicIndex[chamber];
+    try {
+        auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)];
+        curve = processing::ComputeResultCurve(record, chamber, minimumFound);
+        if (!minimumFound) {
+            evaluation.warnings << chamberText(chamber) +
+                                       QStringLiteral(
+                                           "минимум изменения объема не найден, кривой результата нет");
+        } else if (!curve) {
+            evaluation.warnings << chamberText(chamber) +
+                                       QStringLiteral(
+                                           "характеристическая точка %1 лежит ближе %2 точек к началу, "
+                                           "кривой результата нет")
+                                           .arg(index)
+                                           .arg(ChordSpan);
+        } else if (index + 1 < testdata::PointSlots &&
+                   !(record.ChamberTemperature[chamber][static_cast<std::size_t>(index + 1)] < 0.0)) {
+            evaluation.warnings << chamberText(chamber) +
+                                       QStringLiteral("ни один минимум не лежит ниже 0 °C, взят последний "
+                                                      "(характеристическая точка %1)")
+                                           .arg(index);
+        }
+        return true;
+    } catch (const platform::Error& error) {
+        evaluation.warnings << chamberText(chamber) + error.message() +
+                                   QStringLiteral("; кривых результата этой и следующих камер нет");
+        return false;
+    }
+}
+
+} // namespace
+
+CellEvaluation evaluateSlot(const QString& file, const testdata::Slot& slot)
+{
+    CellEvaluation evaluation;
+    evaluation.file = file;
+    try {
+        // The order of a decode: header texts, presence, results grid, series, smoothing.
+        evaluation.header = testdata::readCellHeader(slot);
+        evaluation.texts = testdata::decodeHeaderTexts(evaluation.header);
+        testdata::decodeChamberPresence(slot, evaluation.record);
+        evaluation.grid = processing::FillResultsGrid(evaluation.record, evaluation.header);
+        testdata::decodeMeasurements(slot, evaluation.record);
+        for (const int chamber : processing::SmoothTemperatures(evaluation.record)) {
+            evaluation.warnings << chamberText(chamber) +
+                                       QStringLiteral(
+                                           "меньше пяти различных моментов времени, температура не "
+                                           "сглажена");
+        }
+    } catch (const platform::Error& error) {
+        evaluation.error = error.message();
+        return evaluation;
+    }
+
+    const auto found = processing::FindCharacteristicPoint(evaluation.record);
+    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+        if (!evaluation.record.isPresent(chamber)) continue;
+        if (!computeCurve(evaluation, chamber, found[chamber])) break;
+    }
+    return evaluation;
+}
+
+CellEvaluation evaluateCellFile(const QString& path)
+{
+    auto buffer = std::make_unique<testdata::ReadBuffer>();
+    testdata::LoadedFile loaded;
+    try {
+        loaded = testdata::readCellFile(path, *buffer);
+    } catch (const platform::Error& error) {
+        CellEvaluation evaluation;
+        evaluation.file = path;
+        evaluation.error = error.message();
+        return evaluation;
+    }
+    auto slot = std::make_unique<testdata::Slot>();
+    slot->fill(0);
+    testdata::overlayFile(*slot, *buffer, loaded.size);
+    return evaluateSlot(path, *slot);
+}
+
+} // namespace cellexport

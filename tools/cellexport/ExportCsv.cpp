@@ -1,0 +1,67 @@
+#include "tools/cellexport/ExportCsv.h"
+
+#include "tools/cellexport/NumberText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace cellexport {
+
+namespace {
+
+using testdata::ChamberCount;
+using testdata::MeasuringChambers;
+
+int measuredSlots(const testdata::TestRecord& record, int chamber)
+{
+    return std::clamp(record.ChamberPointCount[chamber], 0, testdata::PointSlots);
+}
+
+QString cell(const testdata::PointSeries& values, int slot, bool inRange)
+{
+    return inRange ? shortestText(values[static_cast<std::size_t>(slot)]) : QString();
+}
+
+QString headerRow()
+{
+    QStringList names{QStringLiteral("slot")};
+    for (int chamber = 1; chamber <= ChamberCount; ++chamber) {
+        for (const char* quantity : {"time", "volume_change", "temperature"})
+            names << QStringLiteral("chamber%1_%2").arg(chamber).arg(QLatin1String(quantity));
+    }
+    for (int chamber = 1; chamber <= MeasuringChambers; ++chamber)
+        names << QStringLiteral("chamber%1_result").arg(chamber);
+    names << QStringLiteral("fridge_temperature");
+    return names.join(u',');
+}
+
+} // namespace
+
+QString evaluationCsv(const CellEvaluation& evaluation)
+{
+    const testdata::TestRecord& record = evaluation.record;
+    int rows = 0;
+    for (int chamber = 1; chamber <= ChamberCount; ++chamber)
+        rows = std::max(rows, measuredSlots(record, chamber));
+
+    QString text = headerRow() + u'\n';
+    for (int slot = 0; slot < rows; ++slot) {
+        QStringList cells{QString::number(slot)};
+        for (int chamber = 1; chamber <= ChamberCount; ++chamber) {
+            const bool measured = slot < measuredSlots(record, chamber);
+            cells << cell(record.ChamberTime[chamber], slot, measured)
+                  << cell(record.ChamberVolumeChange[chamber], slot, measured)
+                  << cell(record.ChamberTemperature[chamber], slot, measured);
+        }
+        for (int chamber = 1; chamber <= MeasuringChambers; ++chamber) {
+            const auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)];
+            cells << cell(record.SampleVolumeChange[chamber], slot,
+                          curve && slot >= curve->first && slot <= curve->last);
+        }
+        cells << cell(record.FridgeTemperature, slot, slot < measuredSlots(record, 1));
+        text += cells.join(u',') + u'\n';
+    }
+    return text;
+}
+
+} // namespace cellexport

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "tools/cellexport/CellEvaluation.h"
+
+#include <QString>
+
+namespace cellexport {
+
+/// The series of an evaluated test for a spreadsheet: a header row, then one row per slot from 0 to
+/// the last measured slot of any chamber, comma-separated, full-stop decimals written shortest-exact.
+/// Columns: the slot; time (s), volume change (cm³) and temperature (°C) of chambers 1..4; the result
+/// curve (cm³) of chambers 1..3; the refrigerator temperature (°C). A cell is empty where its chamber
+/// has no measured point or its result curve does not reach. Lines end with "\n".
+QString evaluationCsv(const CellEvaluation& evaluation);
+
+} // namespace cellexport
