@@ -43,8 +43,7 @@ constexpr NamedCharacter namedCharacters[] = {
 
 constexpr std::string_view underlineWords[] = {"ul", "uld", "uldb", "ulw", "ulwave", "uldash", "ulth"};
 
-template <std::size_t N>
-bool contains(const std::string_view (&words)[N], std::string_view word)
+template <std::size_t N> bool contains(const std::string_view (&words)[N], std::string_view word)
 {
     return std::find(std::begin(words), std::end(words), word) != std::end(words);
 }
