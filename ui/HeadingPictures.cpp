@@ -56,7 +56,7 @@ std::vector<HeadingCell> resultsCells()
         {cell(4 * p, 0, 5 * p, Bottom), QStringLiteral("ΔV, ") + superscriptCube()},
         {cell(5 * p, 0, 6 * p, Bottom), theta},
         {cell(6 * p, 0, 7 * p, Bottom), meanTheta},
-        {cell(7 * p, 0, RightHeadingWidth - 1, Bottom), QStringLiteral("Марка по<br>морозостойкости")},
+        {cell(7 * p, 0, RightHeadingWidth - 1, Bottom), QStringLiteral("Марка<br>по морозо-<br>стойкости")},
     };
 }
 

@@ -104,6 +104,7 @@ void TForm1::buildHeaderPanel(QWidget* client)
     placeLabel(panel, QStringLiteral("TimeLabel"), QStringLiteral("Время"), 241, 5, captionFont);
     DateTimePicker2 = place(new QTimeEdit(panel), QStringLiteral("DateTimePicker2"), 288, 3, 113, PickerHeight);
     DateTimePicker2->setDisplayFormat(QStringLiteral("H:mm:ss"));
+    DateTimePicker2->setTime(QTime::currentTime());
 
     placeLabel(panel, QStringLiteral("DateLabel"), QStringLiteral("Дата"), 416, 5, captionFont);
     DateTimePicker1 = place(new QDateEdit(QDate::currentDate(), panel), QStringLiteral("DateTimePicker1"), 456, 3, 153,
@@ -174,4 +175,12 @@ void TForm1::buildHeaderPanel(QWidget* client)
 
     Panel2 = addResultPanel(panel, QStringLiteral("Panel2"), 800, 82, Label11, QStringLiteral("Label11"), 0);
     Panel3 = addResultPanel(panel, QStringLiteral("Panel3"), 880, 90, Label13, QStringLiteral("Label13"), 8);
+
+    // The headings and the grade panel reach the panel's right edge; its sunken frame is drawn once more
+    // above them so that it stays whole.
+    auto* frame = place(new QFrame(panel), QStringLiteral("Panel1Frame"), 0, 0, Panel1->width(), Panel1->height());
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->raise();
 }

@@ -1,0 +1,72 @@
+#include "tests/support/TestRegistry.h"
+#include "ui/ErrorGuard.h"
+#include "ui/ProgramWindows.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class StartupTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The report window reads its files when it is activated; here there are none, and their error
+    // messages must not open modal boxes.
+    void initTestCase()
+    {
+        m_previous = ui::setErrorPresenter([](const QString&) {});
+    }
+
+    void cleanupTestCase() { ui::setErrorPresenter(m_previous); }
+
+    void onlyTheMainWindowIsShown()
+    {
+        const auto windows = std::make_unique<ui::ProgramWindows>();
+        QVERIFY(windows->Form1.isVisible());
+        QVERIFY(windows->Form2.isHidden());
+        QVERIFY(windows->Form3.isHidden());
+        QVERIFY(windows->Form4.isHidden());
+        QVERIFY(windows->Form5.isHidden());
+        QCOMPARE(windows->State.ProgramFolder, windows->Form1.Edit7->text());
+    }
+
+    // The report window is modeless and may be open: closing the main window still ends the program.
+    void closingTheMainWindowEndsTheProgram()
+    {
+        const auto windows = std::make_unique<ui::ProgramWindows>();
+        windows->Form2.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows->Form1));
+        QVERIFY(QTest::qWaitForWindowExposed(&windows->Form2));
+        bool reportOpen = false;
+        QTimer::singleShot(0, &windows->Form1, [&windows, &reportOpen] {
+            reportOpen = windows->Form2.isVisible();
+            windows->Form1.close();
+        });
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        giveUp.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(reportOpen);
+    }
+
+    void closingAnotherWindowDoesNotEndIt()
+    {
+        const auto windows = std::make_unique<ui::ProgramWindows>();
+        windows->Form2.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows->Form2));
+        QTimer::singleShot(0, &windows->Form2, [&windows] { windows->Form2.close(); });
+        QTimer::singleShot(200, &windows->Form1, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QApplication::exec(), 7);
+        QVERIFY(windows->Form1.isVisible());
+    }
+
+private:
+    ui::ErrorPresenter m_previous;
+};
+
+FROSTDIL_REGISTER_TEST(StartupTest)
+#include "StartupTest.moc"

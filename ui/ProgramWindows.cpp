@@ -1,0 +1,14 @@
+#include "ui/ProgramWindows.h"
+
+namespace ui {
+
+ProgramWindows::ProgramWindows()
+{
+    Form1.attachWindows(&Form2, &Form3, &Form4, &Form5);
+    for (QWidget* window : {static_cast<QWidget*>(&Form2), static_cast<QWidget*>(&Form3),
+                            static_cast<QWidget*>(&Form4), static_cast<QWidget*>(&Form5)})
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+    Form1.show();
+}
+
+} // namespace ui
