@@ -78,8 +78,10 @@ QFrame* addResultPanel(QWidget* parent, const QString& name, int x, int w, QLabe
     panel->setLineWidth(1);
     panel->setAutoFillBackground(true);
     panel->setBackgroundRole(QPalette::Base);
-    label = place(new QLabel(panel), labelName, labelX, 16, w - labelX - 1, 20);
+    // The value stands in the middle of its panel.
+    label = place(new QLabel(panel), labelName, labelX, 16, w - 2 * labelX, 20);
     label->setFont(ui::uiFont(ui::ResultPixelSize, true));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     return panel;
 }
 
