@@ -15,16 +15,21 @@ struct Captions {
 std::optional<Captions> readoutCaptions(int chartKind)
 {
     switch (chartKind) {
-    case VolumeTimeKind: return Captions{u"dV  =", u"t  ="};
-    case TemperatureTimeKind: return Captions{u" T  =", u"t  ="};
-    case VolumeTemperatureKind: return Captions{u"dV  =", u"T  ="};
-    case ResultKind: return Captions{u"dV  =", u"t  ="};
-    default: return std::nullopt;
+    case VolumeTimeKind:
+        return Captions{u"dV  =", u"t  ="};
+    case TemperatureTimeKind:
+        return Captions{u" T  =", u"t  ="};
+    case VolumeTemperatureKind:
+        return Captions{u"dV  =", u"T  ="};
+    case ResultKind:
+        return Captions{u"dV  =", u"t  ="};
+    default:
+        return std::nullopt;
     }
 }
 
-SlotRange slotRangeOf(const testdata::TestRecord& record, int chamber, int chartKind, const ResultCurves& curves,
-                      int previousMaximum)
+SlotRange slotRangeOf(const testdata::TestRecord& record, int chamber, int chartKind,
+                      const ResultCurves& curves, int previousMaximum)
 {
     const int count = record.ChamberPointCount[chamber];
     SlotRange range{0, count > 0 ? count - 1 : previousMaximum};

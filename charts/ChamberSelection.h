@@ -4,7 +4,6 @@
 #include "testdata/TestRecord.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace charts {
@@ -20,11 +19,11 @@ struct SlotRange {
 
 /// What the window shows for the selected chamber.
 struct ChamberSelection {
-    std::optional<int> chamber;          ///< the lowest shown chamber 1..4, present or not; none if none shown
-    QString chamberText;                 ///< "Камера №k" or "Камера не выбрана"
-    std::optional<SlotRange> slotRange;  ///< none: leave the track bar's range as it is
-    std::optional<QString> firstCaption;   ///< caption of the first readout field; none: unchanged
-    std::optional<QString> secondCaption;  ///< caption of the second readout field; none: unchanged
+    std::optional<int> chamber;         ///< the lowest shown chamber 1..4, present or not; none if none shown
+    QString chamberText;                ///< "Камера №k" or "Камера не выбрана"
+    std::optional<SlotRange> slotRange; ///< none: leave the track bar's range as it is
+    std::optional<QString> firstCaption;  ///< caption of the first readout field; none: unchanged
+    std::optional<QString> secondCaption; ///< caption of the second readout field; none: unchanged
 };
 
 /// Selects the lowest shown chamber and computes the texts and the track bar range for it.

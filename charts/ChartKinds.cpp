@@ -1,8 +1,7 @@
 #include "charts/ChartKinds.h"
 
-#include "charts/KindFills.h"
-
 #include "chartengine/Chart.h"
+#include "charts/KindFills.h"
 
 #include <array>
 
@@ -12,15 +11,18 @@ namespace {
 
 const QString timeCaption = QStringLiteral("Время, с");
 const QString volumeCaption = QStringLiteral("Изменение объема, см куб");
-const QString temperatureCaption = QStringLiteral("Температура, С");  // a Cyrillic Es, as the laboratory writes it
+const QString temperatureCaption =
+    QStringLiteral("Температура, С"); // a Cyrillic Es, as the laboratory writes it
 
 const std::array<ChartKindTexts, 4> kindTexts = {{
-    {QStringLiteral("График зависимости изменения объема камеры от времени"), timeCaption, volumeCaption, false},
+    {QStringLiteral("График зависимости изменения объема камеры от времени"), timeCaption, volumeCaption,
+     false},
     {QStringLiteral("График зависимости изменения температуры внутри камеры от времени"), timeCaption,
      temperatureCaption, false},
-    {QStringLiteral("График зависимости изменения объема камеры от температуры"), temperatureCaption, volumeCaption,
-     true},
-    {QStringLiteral("График зависимости изменения объема образца от времени"), timeCaption, volumeCaption, false},
+    {QStringLiteral("График зависимости изменения объема камеры от температуры"), temperatureCaption,
+     volumeCaption, true},
+    {QStringLiteral("График зависимости изменения объема образца от времени"), timeCaption, volumeCaption,
+     false},
 }};
 
 } // namespace
@@ -48,9 +50,15 @@ void ApplyChartKind(chartengine::Chart& chart, testdata::TestRecord& record, con
         chart.setLeftAxisCaption(texts.leftCaption);
         chartKind = *kind;
         switch (*kind) {
-        case VolumeTimeKind: FillVolumeTimeChart(chart, record); break;
-        case TemperatureTimeKind: FillTemperatureTimeChart(chart, record, request.fridgeCurve); break;
-        case VolumeTemperatureKind: FillVolumeTemperatureChart(chart, record); break;
+        case VolumeTimeKind:
+            FillVolumeTimeChart(chart, record);
+            break;
+        case TemperatureTimeKind:
+            FillTemperatureTimeChart(chart, record, request.fridgeCurve);
+            break;
+        case VolumeTemperatureKind:
+            FillVolumeTemperatureChart(chart, record);
+            break;
         case ResultKind:
             // The curves drawn so far may belong to another record; until the fill has recomputed them
             // the cursor must not read them.

@@ -4,7 +4,6 @@
 #include "testdata/TestRecord.h"
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 
@@ -16,10 +15,10 @@ namespace charts {
 
 // The value of ChartKind: the kind last applied, 0 before the first.
 inline constexpr int NoChartKind = 0;
-inline constexpr int VolumeTimeKind = 1;         ///< dV = f(t)
-inline constexpr int TemperatureTimeKind = 2;    ///< T = f(t)
-inline constexpr int VolumeTemperatureKind = 3;  ///< dV = f(T)
-inline constexpr int ResultKind = 4;             ///< sample volume change against time
+inline constexpr int VolumeTimeKind = 1;        ///< dV = f(t)
+inline constexpr int TemperatureTimeKind = 2;   ///< T = f(t)
+inline constexpr int VolumeTemperatureKind = 3; ///< dV = f(T)
+inline constexpr int ResultKind = 4;            ///< sample volume change against time
 
 /// The title and axis captions of a kind; the bottom axis of dV = f(T) runs from warm (left) to cold.
 struct ChartKindTexts {
@@ -37,9 +36,9 @@ std::optional<int> chartKindOfItem(int index);
 
 /// What the window hands to ApplyChartKind.
 struct ChartKindRequest {
-    int selectedItem = -1;      ///< the chart-kind selector's item, −1 when none is selected
-    bool recordLoaded = false;  ///< a data file has been loaded since start-up
-    bool fridgeCurve = false;   ///< the refrigerator-curve check box is ticked
+    int selectedItem = -1;     ///< the chart-kind selector's item, −1 when none is selected
+    bool recordLoaded = false; ///< a data file has been loaded since start-up
+    bool fridgeCurve = false;  ///< the refrigerator-curve check box is ticked
 };
 
 /// Applies the selected kind: bottom axis inverted or not, the title as its only line, the bottom then
@@ -48,6 +47,7 @@ struct ChartKindRequest {
 /// case, also with no item selected, `updateChamberSelection` is called last.
 /// Throws platform::Error when a result curve's chord divides by zero; the selection is then not redone.
 void ApplyChartKind(chartengine::Chart& chart, testdata::TestRecord& record, const ChartKindRequest& request,
-                    int& chartKind, ResultCurves& curves, const std::function<void()>& updateChamberSelection);
+                    int& chartKind, ResultCurves& curves,
+                    const std::function<void()>& updateChamberSelection);
 
 } // namespace charts

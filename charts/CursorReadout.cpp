@@ -1,24 +1,27 @@
 #include "charts/CursorReadout.h"
 
+#include "chartengine/Chart.h"
 #include "charts/ChartKinds.h"
 #include "charts/SeriesLayout.h"
-
-#include "chartengine/Chart.h"
 #include "platform/NumberFormat.h"
 
 namespace charts {
 
 namespace {
 
-QString temperatureText(double celsius) { return platform::formatFixed(celsius, 4, 2); }
+QString temperatureText(double celsius)
+{
+    return platform::formatFixed(celsius, 4, 2);
+}
 
 } // namespace
 
-std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot, const testdata::TestRecord& record,
-                                        const ResultCurves& curves)
+std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
+                                        const testdata::TestRecord& record, const ResultCurves& curves)
 {
     if (chamber < 1 || chamber > testdata::ChamberCount) return std::nullopt;
-    if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= testdata::PointSlots) return std::nullopt;
+    if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= testdata::PointSlots)
+        return std::nullopt;
     const auto i = static_cast<std::size_t>(slot);
     const double t = record.ChamberTime[chamber][i];
     const double dV = record.ChamberVolumeChange[chamber][i];
@@ -50,7 +53,8 @@ std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot, co
         readout.secondText = platform::formatGeneral(t);
         break;
     }
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
     return readout;
 }

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "chartengine/LineSeries.h"
+#include "chartengine/Range.h"
 #include "charts/ResultChart.h"
 #include "testdata/TestRecord.h"
 
-#include "chartengine/LineSeries.h"
-#include "chartengine/Range.h"
-
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -19,17 +17,17 @@ namespace charts {
 
 /// The readout at one point of the selected chamber.
 struct CursorReadout {
-    double x = 0;        ///< where the cursor line stands: s, or °C in the kind dV = f(T)
-    QString firstText;   ///< dV (cm³), or T (°C) in the kind T = f(t)
-    QString secondText;  ///< t (s), or T (°C) in the kind dV = f(T)
+    double x = 0;       ///< where the cursor line stands: s, or °C in the kind dV = f(T)
+    QString firstText;  ///< dV (cm³), or T (°C) in the kind T = f(t)
+    QString secondText; ///< t (s), or T (°C) in the kind dV = f(T)
 };
 
 /// The readout for slot `slot` of `chamber` in `chartKind`. Volume changes and times use the general
 /// format, temperatures fixed(4, 2) and the sample volume change of the result kind fixed(4, 5). None when
 /// there is nothing to read: no kind applied yet, a slot outside the chamber's measured points, and in the
 /// result kind a chamber without a result curve (chamber 4 always) or a slot outside its curve.
-std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot, const testdata::TestRecord& record,
-                                        const ResultCurves& curves);
+std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
+                                        const testdata::TestRecord& record, const ResultCurves& curves);
 
 /// The cursor line at `x` over the whole value axis: (x, top), then (x, bottom), black, without labels.
 std::array<chartengine::ChartPoint, 2> CursorLine(double x, chartengine::Range valueAxis);

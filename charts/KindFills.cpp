@@ -1,8 +1,7 @@
 #include "charts/KindFills.h"
 
-#include "charts/SeriesLayout.h"
-
 #include "chartengine/Chart.h"
+#include "charts/SeriesLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +19,10 @@ struct ChamberPoint {
     double y;
 };
 
-std::size_t at(int slot) { return static_cast<std::size_t>(slot); }
+std::size_t at(int slot)
+{
+    return static_cast<std::size_t>(slot);
+}
 
 /// Chambers 1..3 are drawn only when present; the fourth channel has no flag and is drawn from its
 /// count alone.
@@ -64,8 +66,8 @@ void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRec
         }
         // The refrigerator is recorded beside chamber 1 and shares its times and count.
         if (fridgeCurve && i < record.ChamberPointCount[1])
-            chart.addPoint(FridgeSeries, record.ChamberTime[1][at(i)], record.FridgeTemperature[at(i)], QString(),
-                           FridgeColor);
+            chart.addPoint(FridgeSeries, record.ChamberTime[1][at(i)], record.FridgeTemperature[at(i)],
+                           QString(), FridgeColor);
     }
 }
 

@@ -18,7 +18,8 @@ void FillVolumeTimeChart(chartengine::Chart& chart, const testdata::TestRecord& 
 
 /// Kind 2: temperature (°C) against time (s) of every chamber; with `fridgeCurve` also the refrigerator
 /// temperature against chamber 1's times, whether chamber 1 is present or not.
-void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record, bool fridgeCurve);
+void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record,
+                              bool fridgeCurve);
 
 /// Kind 3: volume change (cm³) against temperature (°C), only where the temperature does not rise.
 void FillVolumeTemperatureChart(chartengine::Chart& chart, const testdata::TestRecord& record);

@@ -1,8 +1,7 @@
 #include "charts/ResultChart.h"
 
-#include "charts/SeriesLayout.h"
-
 #include "chartengine/Chart.h"
+#include "charts/SeriesLayout.h"
 
 namespace charts {
 
@@ -19,8 +18,8 @@ void FillResultChart(chartengine::Chart& chart, testdata::TestRecord& record, Re
         curves[k] = range;
         for (int j = range->first; j <= range->last; ++j) {
             const auto slot = static_cast<std::size_t>(j);
-            chart.addPoint(resultSeries(k), record.ChamberTime[k][slot], record.SampleVolumeChange[k][slot], QString(),
-                           chamberColor(k));
+            chart.addPoint(resultSeries(k), record.ChamberTime[k][slot], record.SampleVolumeChange[k][slot],
+                           QString(), chamberColor(k));
         }
     }
 }

@@ -40,10 +40,14 @@ const std::array<SeriesStyle, SeriesCount> seriesStyles = {{
 QColor chamberColor(int chamber)
 {
     switch (chamber) {
-    case 1: return QColor(0xFF, 0x00, 0x00);
-    case 2: return QColor(0x00, 0x00, 0xFF);
-    case 3: return QColor(0xFF, 0x00, 0xFF);
-    default: return QColor(0x80, 0x80, 0x80);
+    case 1:
+        return QColor(0xFF, 0x00, 0x00);
+    case 2:
+        return QColor(0x00, 0x00, 0xFF);
+    case 3:
+        return QColor(0xFF, 0x00, 0xFF);
+    default:
+        return QColor(0x80, 0x80, 0x80);
     }
 }
 

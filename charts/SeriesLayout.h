@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-
 #include <array>
 
 namespace chartengine {
@@ -14,13 +13,22 @@ namespace charts {
 inline constexpr int SeriesCount = 15;
 
 /// The curve of chamber k (1..4) in the kinds dV = f(t), T = f(t) and dV = f(T) is series k.
-inline constexpr int chamberSeries(int chamber) { return chamber; }
+inline constexpr int chamberSeries(int chamber)
+{
+    return chamber;
+}
 /// The result curve of chamber k (1..3) is series k + 4.
-inline constexpr int resultSeries(int chamber) { return chamber + 4; }
+inline constexpr int resultSeries(int chamber)
+{
+    return chamber + 4;
+}
 /// Shown and hidden together with chamber 4; never receives points.
 inline constexpr int Chamber4CompanionSeries = 8;
 /// The series a chamber toggle shows and hides: its curve and its result curve (chamber 4: its companion).
-inline constexpr std::array<int, 2> toggledSeries(int chamber) { return {chamberSeries(chamber), chamber + 4}; }
+inline constexpr std::array<int, 2> toggledSeries(int chamber)
+{
+    return {chamberSeries(chamber), chamber + 4};
+}
 inline constexpr int FridgeSeries = 10;
 inline constexpr int CursorSeries = 11;
 

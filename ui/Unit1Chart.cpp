@@ -1,6 +1,4 @@
 // Chart kinds, chamber toggles and the cursor readout: the window reads its controls, charts/ does the work.
-#include "ui/Unit1.h"
-
 #include "charts/ChamberSelection.h"
 #include "charts/ChartKinds.h"
 #include "charts/CursorReadout.h"
@@ -9,6 +7,7 @@
 #include "ui/ChartWidget.h"
 #include "ui/ProgramState.h"
 #include "ui/RadioGroup.h"
+#include "ui/Unit1.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,11 +40,14 @@ void TForm1::ApplyChartKind()
     request.selectedItem = RadioGroup1->itemIndex();
     request.recordLoaded = m_state.RecordLoaded;
     request.fridgeCurve = CheckBox1->isChecked();
-    charts::ApplyChartKind(Chart1->chart(), m_state.TestRecord, request, m_state.ChartKind, m_state.ResultCurves,
-                           [this] { UpdateChamberSelection(); });
+    charts::ApplyChartKind(Chart1->chart(), m_state.TestRecord, request, m_state.ChartKind,
+                           m_state.ResultCurves, [this] { UpdateChamberSelection(); });
 }
 
-void TForm1::RadioGroup1Click() { ApplyChartKind(); }
+void TForm1::RadioGroup1Click()
+{
+    ApplyChartKind();
+}
 
 void TForm1::CheckBox1Click()
 {
@@ -54,20 +56,33 @@ void TForm1::CheckBox1Click()
         charts::FillTemperatureTimeChart(Chart1->chart(), m_state.TestRecord, CheckBox1->isChecked());
 }
 
-void TForm1::SpeedButton1Click() { toggleChamber(*this, 1, *SpeedButton1, *Image1); }
+void TForm1::SpeedButton1Click()
+{
+    toggleChamber(*this, 1, *SpeedButton1, *Image1);
+}
 
-void TForm1::SpeedButton2Click() { toggleChamber(*this, 2, *SpeedButton2, *Image2); }
+void TForm1::SpeedButton2Click()
+{
+    toggleChamber(*this, 2, *SpeedButton2, *Image2);
+}
 
-void TForm1::SpeedButton3Click() { toggleChamber(*this, 3, *SpeedButton3, *Image3); }
+void TForm1::SpeedButton3Click()
+{
+    toggleChamber(*this, 3, *SpeedButton3, *Image3);
+}
 
-void TForm1::SpeedButton4Click() { toggleChamber(*this, 4, *SpeedButton4, *Image4); }
+void TForm1::SpeedButton4Click()
+{
+    toggleChamber(*this, 4, *SpeedButton4, *Image4);
+}
 
 void TForm1::UpdateChamberSelection()
 {
     chartengine::Chart& chart = Chart1->chart();
     chart.clearSeries(charts::CursorSeries);
-    const charts::ChamberSelection selection = charts::SelectChamber(
-        m_state.ChamberShown, m_state.TestRecord, m_state.ChartKind, m_state.ResultCurves, TrackBar1->maximum());
+    const charts::ChamberSelection selection =
+        charts::SelectChamber(m_state.ChamberShown, m_state.TestRecord, m_state.ChartKind,
+                              m_state.ResultCurves, TrackBar1->maximum());
     m_state.SelectedChamber = selection.chamber;
     Label19->setText(selection.chamberText);
     // QSlider moves its position into a new range and reports it only when it really moves, so the cursor
@@ -84,8 +99,9 @@ void TForm1::TrackBar1Change()
     chartengine::Chart& chart = Chart1->chart();
     chart.clearSeries(charts::CursorSeries);
     if (!m_state.SelectedChamber) return;
-    const std::optional<charts::CursorReadout> readout = charts::ReadCursor(
-        m_state.ChartKind, *m_state.SelectedChamber, TrackBar1->value(), m_state.TestRecord, m_state.ResultCurves);
+    const std::optional<charts::CursorReadout> readout =
+        charts::ReadCursor(m_state.ChartKind, *m_state.SelectedChamber, TrackBar1->value(),
+                           m_state.TestRecord, m_state.ResultCurves);
     if (!readout) return;
     charts::DrawCursor(chart, readout->x);
     Edit4->setText(readout->firstText);

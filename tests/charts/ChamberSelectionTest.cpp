@@ -1,7 +1,7 @@
+#include "charts/ChamberSelection.h"
+
 #include "tests/charts/ChartFixtures.h"
 #include "tests/support/TestRegistry.h"
-
-#include "charts/ChamberSelection.h"
 
 #include <QTest>
 
@@ -13,15 +13,15 @@ class ChamberSelectionTest final : public QObject {
 private Q_SLOTS:
     void selection_data()
     {
-        QTest::addColumn<QString>("shownChambers");  // digits of the toggles that are down
+        QTest::addColumn<QString>("shownChambers"); // digits of the toggles that are down
         QTest::addColumn<int>("chartKind");
         QTest::addColumn<PointCounts>("pointCounts");
         QTest::addColumn<int>("curveFirstSlot");  // −1: no result curves
-        QTest::addColumn<int>("expectedChamber");  // 0: none
+        QTest::addColumn<int>("expectedChamber"); // 0: none
         QTest::addColumn<QString>("expectedText");
-        QTest::addColumn<int>("expectedMinimum");  // −1: range left as it is
+        QTest::addColumn<int>("expectedMinimum"); // −1: range left as it is
         QTest::addColumn<int>("expectedMaximum");
-        QTest::addColumn<QString>("expectedFirstCaption");  // null: left as it is
+        QTest::addColumn<QString>("expectedFirstCaption"); // null: left as it is
         QTest::addColumn<QString>("expectedSecondCaption");
 
         const PointCounts counts = {40, 36, 30, 25};
@@ -30,20 +30,23 @@ private Q_SLOTS:
         const QString dV = QStringLiteral("dV  =");
         const QString t = QStringLiteral("t  =");
         QTest::newRow("all hidden") << "" << 1 << counts << -1 << 0 << none << -1 << -1 << dV << t;
-        QTest::newRow("all hidden, result kind") << "" << 4 << counts << 11 << 0 << none << -1 << -1 << dV << t;
+        QTest::newRow("all hidden, result kind")
+            << "" << 4 << counts << 11 << 0 << none << -1 << -1 << dV << t;
         QTest::newRow("1 and 3 shown selects 1")
             << "13" << 1 << counts << -1 << 1 << QStringLiteral("Камера №1") << 0 << 39 << dV << t;
         QTest::newRow("only 3 shown selects 3")
             << "3" << 1 << counts << -1 << 3 << QStringLiteral("Камера №3") << 0 << 29 << dV << t;
         QTest::newRow("only 4 shown selects 4")
-            << "4" << 2 << counts << -1 << 4 << QStringLiteral("Камера №4") << 0 << 24 << QStringLiteral(" T  =") << t;
+            << "4" << 2 << counts << -1 << 4 << QStringLiteral("Камера №4") << 0 << 24
+            << QStringLiteral(" T  =") << t;
         QTest::newRow("120 points, dV = f(t)")
             << "1234" << 1 << hundredTwenty << -1 << 1 << QStringLiteral("Камера №1") << 0 << 119 << dV << t;
-        QTest::newRow("120 points, T = f(t)") << "1234" << 2 << hundredTwenty << -1 << 1 << QStringLiteral("Камера №1")
-                                               << 0 << 119 << QStringLiteral(" T  =") << t;
-        QTest::newRow("120 points, dV = f(T)") << "234" << 3 << hundredTwenty << -1 << 2
-                                                << QStringLiteral("Камера №2") << 0 << 119 << dV
-                                                << QStringLiteral("T  =");
+        QTest::newRow("120 points, T = f(t)")
+            << "1234" << 2 << hundredTwenty << -1 << 1 << QStringLiteral("Камера №1") << 0 << 119
+            << QStringLiteral(" T  =") << t;
+        QTest::newRow("120 points, dV = f(T)")
+            << "234" << 3 << hundredTwenty << -1 << 2 << QStringLiteral("Камера №2") << 0 << 119 << dV
+            << QStringLiteral("T  =");
         QTest::newRow("result kind, characteristic point at slot 40")
             << "2" << 4 << hundredTwenty << 32 << 2 << QStringLiteral("Камера №2") << 32 << 119 << dV << t;
         QTest::newRow("result kind, chamber without a result curve")
@@ -51,7 +54,8 @@ private Q_SLOTS:
         QTest::newRow("result kind, chamber 4") << "4" << 4 << PointCounts{120, 120, 120, 97} << 32 << 4
                                                 << QStringLiteral("Камера №4") << 0 << 96 << dV << t;
         QTest::newRow("no kind applied yet leaves the captions")
-            << "1" << 0 << counts << -1 << 1 << QStringLiteral("Камера №1") << 0 << 39 << QString() << QString();
+            << "1" << 0 << counts << -1 << 1 << QStringLiteral("Камера №1") << 0 << 39 << QString()
+            << QString();
         // A chamber without points cannot give a range: the previous maximum (here 199) stays.
         QTest::newRow("chamber without points") << "1" << 1 << PointCounts{0, 36, 30, 25} << -1 << 1
                                                 << QStringLiteral("Камера №1") << 0 << 199 << dV << t;
@@ -84,7 +88,8 @@ private Q_SLOTS:
             for (int k = 1; k <= 3; ++k)
                 curves[k] = processing::ResultRange{curveFirstSlot, pointCounts[at(k - 1)] - 1};
         }
-        const charts::ChamberSelection selection = charts::SelectChamber(shown, record, chartKind, curves, 199);
+        const charts::ChamberSelection selection =
+            charts::SelectChamber(shown, record, chartKind, curves, 199);
 
         QCOMPARE(selection.chamber.value_or(0), expectedChamber);
         QCOMPARE(selection.chamberText, expectedText);

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "chartengine/Chart.h"
 #include "charts/SeriesLayout.h"
 #include "testdata/TestRecord.h"
 
-#include "chartengine/Chart.h"
-
 #include <QPointF>
-
 #include <array>
 #include <cmath>
 #include <memory>
@@ -19,7 +17,10 @@ namespace chartfixtures {
 using PointCounts = std::array<int, 4>;
 using PresentFlags = std::array<int, 3>;
 
-inline std::size_t at(int slot) { return static_cast<std::size_t>(slot); }
+inline std::size_t at(int slot)
+{
+    return static_cast<std::size_t>(slot);
+}
 
 inline std::unique_ptr<chartengine::Chart> makeChart()
 {
@@ -33,7 +34,8 @@ inline std::unique_ptr<chartengine::Chart> makeChart()
 /// minimum at slot 20 (−4 °C), which puts the characteristic point at slot 19 and starts the result
 /// curves at slot 11. Times differ per chamber so that every point tells where it came from.
 /// `counts` are the point counts as decoded (chamber 4's already less 3).
-inline testdata::TestRecord coolingRecord(PointCounts counts = {40, 36, 30, 25}, PresentFlags presentFlags = {1, 1, 1})
+inline testdata::TestRecord coolingRecord(PointCounts counts = {40, 36, 30, 25},
+                                          PresentFlags presentFlags = {1, 1, 1})
 {
     testdata::TestRecord record;
     for (int k = 1; k <= testdata::ChamberCount; ++k) {

@@ -1,17 +1,16 @@
+#include "charts/ChartKinds.h"
+
+#include "charts/KindFills.h"
+#include "charts/SeriesLayout.h"
 #include "tests/charts/ChartFixtures.h"
 #include "tests/support/TestRegistry.h"
 
-#include "charts/ChartKinds.h"
-#include "charts/KindFills.h"
-#include "charts/SeriesLayout.h"
-
 #include <QTest>
-
 #include <algorithm>
 
 using namespace chartfixtures;
 
-using SeriesCounts = std::array<int, 8>;  // Series1..7 and Series10
+using SeriesCounts = std::array<int, 8>; // Series1..7 and Series10
 Q_DECLARE_METATYPE(SeriesCounts)
 
 namespace {
@@ -50,7 +49,8 @@ struct SlotPoint {
 /// equal X in the order of adding.
 std::vector<QPointF> expectedOrder(std::vector<SlotPoint> added)
 {
-    std::stable_sort(added.begin(), added.end(), [](const SlotPoint& a, const SlotPoint& b) { return a.x < b.x; });
+    std::stable_sort(added.begin(), added.end(),
+                     [](const SlotPoint& a, const SlotPoint& b) { return a.x < b.x; });
     std::vector<QPointF> points;
     for (const SlotPoint& p : added)
         points.emplace_back(p.x, p.y);
@@ -75,18 +75,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inverted");
         const QString time = QStringLiteral("Время, с");
         const QString volume = QStringLiteral("Изменение объема, см куб");
-        const QString temperature = QStringLiteral("Температура, \u0421");  // Cyrillic capital Es
+        const QString temperature = QStringLiteral("Температура, \u0421"); // Cyrillic capital Es
         QTest::newRow("dV = f(t)") << 0 << 1
-                                   << QStringLiteral("График зависимости изменения объема камеры от времени") << time
-                                   << volume << false;
+                                   << QStringLiteral("График зависимости изменения объема камеры от времени")
+                                   << time << volume << false;
         QTest::newRow("T = f(t)") << 1 << 2
                                   << QStringLiteral(
                                          "График зависимости изменения температуры внутри камеры от времени")
                                   << time << temperature << false;
         QTest::newRow("dV = f(T), warm end at the left")
-            << 2 << 3 << QStringLiteral("График зависимости изменения объема камеры от температуры") << temperature
-            << volume << true;
-        QTest::newRow("result") << 3 << 4 << QStringLiteral("График зависимости изменения объема образца от времени")
+            << 2 << 3 << QStringLiteral("График зависимости изменения объема камеры от температуры")
+            << temperature << volume << true;
+        QTest::newRow("result") << 3 << 4
+                                << QStringLiteral("График зависимости изменения объема образца от времени")
                                 << time << volume << false;
     }
 
@@ -218,7 +219,9 @@ private Q_SLOTS:
                 const double t = record.ChamberTime[k][at(i)];
                 const double T = record.ChamberTemperature[k][at(i)];
                 const double dV = record.ChamberVolumeChange[k][at(i)];
-                added.push_back(item == 0 ? SlotPoint{i, t, dV} : item == 1 ? SlotPoint{i, t, T} : SlotPoint{i, T, dV});
+                added.push_back(item == 0   ? SlotPoint{i, t, dV}
+                                : item == 1 ? SlotPoint{i, t, T}
+                                            : SlotPoint{i, T, dV});
             }
             QCOMPARE(seriesPoints(*chart, k), expectedOrder(added));
             for (const chartengine::ChartPoint& point : chart->series(k).points()) {
@@ -249,14 +252,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<std::vector<double>>("temperatures");
         QTest::addColumn<std::vector<int>>("drawnSlots");
-        QTest::newRow("falling: every point") << std::vector<double>{5, 4, 3, 2} << std::vector<int>{0, 1, 2, 3};
-        QTest::newRow("equal temperature keeps the point") << std::vector<double>{5, 4, 4, 4, 3}
-                                                           << std::vector<int>{0, 1, 2, 3, 4};
-        QTest::newRow("rise loses the later slot") << std::vector<double>{5, 4, 6, 3, 3.5, 2}
-                                                   << std::vector<int>{0, 1, 3, 5};
-        QTest::newRow("slot 0 drawn although it has no predecessor") << std::vector<double>{-1, 2, 1}
-                                                                     << std::vector<int>{0, 2};
-        QTest::newRow("rising throughout: only slot 0") << std::vector<double>{1, 2, 3, 4} << std::vector<int>{0};
+        QTest::newRow("falling: every point")
+            << std::vector<double>{5, 4, 3, 2} << std::vector<int>{0, 1, 2, 3};
+        QTest::newRow("equal temperature keeps the point")
+            << std::vector<double>{5, 4, 4, 4, 3} << std::vector<int>{0, 1, 2, 3, 4};
+        QTest::newRow("rise loses the later slot")
+            << std::vector<double>{5, 4, 6, 3, 3.5, 2} << std::vector<int>{0, 1, 3, 5};
+        QTest::newRow("slot 0 drawn although it has no predecessor")
+            << std::vector<double>{-1, 2, 1} << std::vector<int>{0, 2};
+        QTest::newRow("rising throughout: only slot 0")
+            << std::vector<double>{1, 2, 3, 4} << std::vector<int>{0};
     }
 
     void volumeTemperatureDropsRisingPoints()
@@ -269,7 +274,7 @@ private Q_SLOTS:
         for (int k : {1, 4}) {
             for (int i = 0; i < testdata::PointSlots; ++i) {
                 record.ChamberTemperature[k][at(i)] = i < n ? temperatures[at(i)] : 100.0 + i;
-                record.ChamberVolumeChange[k][at(i)] = i;  // the Y tells the slot
+                record.ChamberVolumeChange[k][at(i)] = i; // the Y tells the slot
             }
         }
         auto chart = makeChart();
@@ -300,7 +305,7 @@ private Q_SLOTS:
         charts::ResultCurves curves;
         auto switched = makeChart();
         apply(*switched, record, request(fromItem, true), chartKind, curves);
-        switched->addPoint(charts::CursorSeries, 1, 2, QString(), Qt::black);  // a cursor line
+        switched->addPoint(charts::CursorSeries, 1, 2, QString(), Qt::black); // a cursor line
         apply(*switched, record, request(toItem, true), chartKind, curves);
 
         auto fresh = makeChart();

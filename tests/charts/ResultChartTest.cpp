@@ -1,12 +1,12 @@
-#include "tests/charts/ChartFixtures.h"
-#include "tests/support/TestRegistry.h"
-
 #include "charts/ResultChart.h"
+
 #include "charts/SeriesLayout.h"
 #include "platform/Error.h"
 #include "platform/Messages.h"
 #include "processing/Smoothing.h"
 #include "testdata/Measurements.h"
+#include "tests/charts/ChartFixtures.h"
+#include "tests/support/TestRegistry.h"
 #include "tools/simulator/TestModel.h"
 
 #include <QTest>
@@ -72,7 +72,8 @@ private Q_SLOTS:
             const chartengine::ChartPoint& point = points[at(j - 22)];
             QCOMPARE(point.x, record.ChamberTime[1][at(j)]);
             QCOMPARE(point.y, record.SampleVolumeChange[1][at(j)]);
-            QVERIFY2(std::abs(point.y - (dV[at(j)] - a * T[at(j)] - b)) < 1e-12, qPrintable(QString::number(j)));
+            QVERIFY2(std::abs(point.y - (dV[at(j)] - a * T[at(j)] - b)) < 1e-12,
+                     qPrintable(QString::number(j)));
             QCOMPARE(point.color, QColor(0xFF0000));
             QVERIFY(point.label.isEmpty());
         }
@@ -129,7 +130,7 @@ private Q_SLOTS:
         }
         auto chart = makeChart();
         charts::ResultCurves curves;
-        curves[chamber] = processing::ResultRange{0, 10};  // from a former fill
+        curves[chamber] = processing::ResultRange{0, 10}; // from a former fill
         charts::FillResultChart(*chart, record, curves);
         QVERIFY(!curves[chamber]);
         QCOMPARE(chart->series(charts::resultSeries(chamber)).count(), 0);

@@ -1,8 +1,7 @@
-#include "tests/support/TestRegistry.h"
-#include "tests/ui/ChartWindowFixture.h"
-
 #include "charts/SeriesLayout.h"
 #include "platform/Messages.h"
+#include "tests/support/TestRegistry.h"
+#include "tests/ui/ChartWindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,23 +21,30 @@ private Q_SLOTS:
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("chamberPoints");  // Series1
-        QTest::addColumn<int>("resultPoints");   // Series5
+        QTest::addColumn<int>("chamberPoints"); // Series1
+        QTest::addColumn<int>("resultPoints");  // Series5
         QTest::addColumn<QString>("firstCaption");
         QTest::addColumn<QString>("secondCaption");
         QTest::addColumn<int>("firstSlot");
-        QTest::newRow("dV = f(t)") << 0 << 1 << QStringLiteral("График зависимости изменения объема камеры от времени")
-                                   << 40 << 0 << "dV  =" << "t  =" << 0;
+        QTest::newRow("dV = f(t)") << 0 << 1
+                                   << QStringLiteral("График зависимости изменения объема камеры от времени")
+                                   << 40 << 0 << "dV  ="
+                                   << "t  =" << 0;
         QTest::newRow("T = f(t)") << 1 << 2
                                   << QStringLiteral(
                                          "График зависимости изменения температуры внутри камеры от времени")
-                                  << 40 << 0 << " T  =" << "t  =" << 0;
+                                  << 40 << 0 << " T  ="
+                                  << "t  =" << 0;
         QTest::newRow("dV = f(T)") << 2 << 3
-                                   << QStringLiteral("График зависимости изменения объема камеры от температуры") << 40
-                                   << 0 << "dV  =" << "T  =" << 0;
+                                   << QStringLiteral(
+                                          "График зависимости изменения объема камеры от температуры")
+                                   << 40 << 0 << "dV  ="
+                                   << "T  =" << 0;
         // Characteristic point at slot 19: chamber 1's curve and the track bar start at slot 11.
-        QTest::newRow("result") << 3 << 4 << QStringLiteral("График зависимости изменения объема образца от времени")
-                                << 0 << 29 << "dV  =" << "t  =" << 11;
+        QTest::newRow("result") << 3 << 4
+                                << QStringLiteral("График зависимости изменения объема образца от времени")
+                                << 0 << 29 << "dV  ="
+                                << "t  =" << 11;
     }
 
     void selectorItemsApplyTheirKinds()
@@ -74,13 +80,13 @@ private Q_SLOTS:
     {
         ChartWindow window;
         window.show(coolingRecord({12, 36, 30, 25}, {0, 1, 1}));
-        window.form->CheckBox1->click();  // ticked while dV = f(t) is shown: nothing yet
+        window.form->CheckBox1->click(); // ticked while dV = f(t) is shown: nothing yet
         QVERIFY(window.form->CheckBox1->isChecked());
         QCOMPARE(window.points(charts::FridgeSeries), 0);
         QCOMPARE(window.points(4), 25);
 
         window.chooseKind(1);
-        QCOMPARE(window.points(charts::FridgeSeries), 12);  // chamber 1's count although chamber 1 is absent
+        QCOMPARE(window.points(charts::FridgeSeries), 12); // chamber 1's count although chamber 1 is absent
         QCOMPARE(window.points(1), 0);
 
         // Clearing the box while T = f(t) is shown removes the curve at once, and the cursor line with it;
@@ -130,7 +136,7 @@ private Q_SLOTS:
         window.form->CheckBox1->click();
         window.show(coolingRecord());
         for (int item : {1, 3, 2, 0, 3, 1}) {
-            window.form->TrackBar1->setValue(window.form->TrackBar1->minimum() + 3);  // a cursor line
+            window.form->TrackBar1->setValue(window.form->TrackBar1->minimum() + 3); // a cursor line
             window.chooseKind(item);
             const int expectedChamber1 = item == 3 ? 0 : 40;
             QCOMPARE(window.points(1), expectedChamber1);

@@ -9,7 +9,6 @@
 
 #include <QRadioButton>
 #include <QStringList>
-
 #include <memory>
 
 // A main window whose record is filled directly, driven through its own controls and handlers.

@@ -1,8 +1,7 @@
-#include "tests/support/TestRegistry.h"
-#include "tests/ui/ChartWindowFixture.h"
-
 #include "charts/SeriesLayout.h"
 #include "platform/NumberFormat.h"
+#include "tests/support/TestRegistry.h"
+#include "tests/ui/ChartWindowFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,11 +41,16 @@ private Q_SLOTS:
         QTest::addColumn<double>("cursorX");
         QTest::addColumn<QString>("firstText");
         QTest::addColumn<QString>("secondText");
-        QTest::newRow("dV = f(t)") << 0 << false << 1200.0 << "-0.012" << "1200";
-        QTest::newRow("dV = f(t), Russian locale") << 0 << true << 1200.0 << "-0,012" << "1200";
-        QTest::newRow("T = f(t), Russian locale") << 1 << true << 1200.0 << "-5.30" << "1200";
-        QTest::newRow("dV = f(T), Russian locale") << 2 << true << -5.3 << "-0,012" << "-5.30";
-        QTest::newRow("result") << 3 << false << 1200.0 << "" << "1200";  // first text worked out below
+        QTest::newRow("dV = f(t)") << 0 << false << 1200.0 << "-0.012"
+                                   << "1200";
+        QTest::newRow("dV = f(t), Russian locale") << 0 << true << 1200.0 << "-0,012"
+                                                   << "1200";
+        QTest::newRow("T = f(t), Russian locale") << 1 << true << 1200.0 << "-5.30"
+                                                  << "1200";
+        QTest::newRow("dV = f(T), Russian locale") << 2 << true << -5.3 << "-0,012"
+                                                   << "-5.30";
+        QTest::newRow("result") << 3 << false << 1200.0 << ""
+                                << "1200"; // first text worked out below
     }
 
     void trackBarReadsThePointUnderIt()
@@ -87,29 +91,29 @@ private Q_SLOTS:
         window.show(coolingRecord());
         QCOMPARE(window.form->Label19->text(), QStringLiteral("Камера №1"));
 
-        window.form->SpeedButton2->click();  // 1 and 3 shown
+        window.form->SpeedButton2->click(); // 1 and 3 shown
         QCOMPARE(window.state->SelectedChamber.value_or(0), 1);
         QVERIFY(window.form->Image2->isHidden());
         QVERIFY(!window.chart().series(2).isActive());
         QVERIFY(!window.chart().series(6).isActive());
-        QCOMPARE(window.points(2), 36);  // hidden, not emptied
+        QCOMPARE(window.points(2), 36); // hidden, not emptied
 
-        window.form->SpeedButton1->click();  // only 3 shown
+        window.form->SpeedButton1->click(); // only 3 shown
         QCOMPARE(window.state->SelectedChamber.value_or(0), 3);
         QCOMPARE(window.form->Label19->text(), QStringLiteral("Камера №3"));
         QCOMPARE(window.form->TrackBar1->maximum(), 29);
 
-        window.form->SpeedButton4->click();  // 3 and 4 shown
+        window.form->SpeedButton4->click(); // 3 and 4 shown
         QCOMPARE(window.state->SelectedChamber.value_or(0), 3);
         QVERIFY(!window.form->Image4->isHidden());
         QVERIFY(window.chart().series(4).isActive());
         QVERIFY(window.chart().series(8).isActive());
 
-        window.form->SpeedButton3->click();  // only 4 shown
+        window.form->SpeedButton3->click(); // only 4 shown
         QCOMPARE(window.state->SelectedChamber.value_or(0), 4);
         QCOMPARE(window.form->TrackBar1->maximum(), 24);
 
-        window.form->SpeedButton2->click();  // 2 and 4 shown
+        window.form->SpeedButton2->click(); // 2 and 4 shown
         QCOMPARE(window.state->SelectedChamber.value_or(0), 2);
         QVERIFY(!window.form->Image2->isHidden());
         QVERIFY(window.chart().series(2).isActive());
@@ -154,11 +158,11 @@ private Q_SLOTS:
         window.show(coolingRecord());
         window.form->TrackBar1->setValue(10);
         QSignalSpy moves(window.form->TrackBar1, &QSlider::valueChanged);
-        window.form->SpeedButton4->click();  // chamber 4 shown as well: selection stays, position goes to 0
+        window.form->SpeedButton4->click(); // chamber 4 shown as well: selection stays, position goes to 0
         QCOMPARE(moves.size(), 1);
-        QCOMPARE(window.form->Edit5->text(), QStringLiteral("1"));  // chamber 1's time at slot 0
+        QCOMPARE(window.form->Edit5->text(), QStringLiteral("1")); // chamber 1's time at slot 0
         window.form->Edit5->clear();
-        window.form->TrackBar1->setValue(0);  // no change: no readout
+        window.form->TrackBar1->setValue(0); // no change: no readout
         QVERIFY(window.form->Edit5->text().isEmpty());
     }
 
@@ -171,7 +175,8 @@ private Q_SLOTS:
         QCOMPARE(window.form->TrackBar1->maximum(), 119);
         // The position moved to slot 11 and read it: the chord passes through it.
         QCOMPARE(window.form->Edit4->text(), QStringLiteral("0.00000"));
-        QCOMPARE(window.form->Edit5->text(), platform::formatGeneral(window.state->TestRecord.ChamberTime[1][11]));
+        QCOMPARE(window.form->Edit5->text(),
+                 platform::formatGeneral(window.state->TestRecord.ChamberTime[1][11]));
         QCOMPARE(window.points(charts::CursorSeries), 0);
     }
 

@@ -18,10 +18,9 @@
 #include <QImage>
 #include <QRadioButton>
 #include <QTemporaryDir>
-
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -62,9 +61,9 @@ QStringList writeArchive(const QString& folder)
         options.testNumber = static_cast<std::uint16_t>(number);
         options.seed = static_cast<std::uint32_t>(number);
         options.cylinder = number % 3 == 0;
-        options.points = 200 + number % 50;  // long tests: the most points to draw
-        const QString path =
-            QDir(folder).filePath(QStringLiteral("Archive/test_%1.cell").arg(number, 4, 10, QLatin1Char('0')));
+        options.points = 200 + number % 50; // long tests: the most points to draw
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("Archive/test_%1.cell").arg(number, 4, 10, QLatin1Char('0')));
         simulator::simulateTest(options).file().writeTo(path);
         paths << path;
     }
@@ -87,7 +86,7 @@ int main(int argc, char** argv)
     ProgramState state;
     TForm1 form(state);
     setOpenDialog(form, std::make_unique<PreparedChoice>(files));
-    form.CheckBox1->setChecked(true);  // the refrigerator curve as well in T = f(t)
+    form.CheckBox1->setChecked(true); // the refrigerator curve as well in T = f(t)
     form.N3->trigger();
     if (!errors.isEmpty() || form.ComboBox1->count() != Tests) {
         std::fprintf(stderr, "the load failed: %s\n", qPrintable(errors.value(0)));
@@ -108,7 +107,7 @@ int main(int argc, char** argv)
             const double cpuStart = threadCpuMilliseconds();
             timer.start();
             for (int index = 0; index < Tests; ++index) {
-                form.ComboBox1->setCurrentIndex((index + 1) % Tests);  // runs the selector's handler
+                form.ComboBox1->setCurrentIndex((index + 1) % Tests); // runs the selector's handler
                 const qint64 painted = timer.nsecsElapsed();
                 form.Chart1->render(&picture);
                 painting += timer.nsecsElapsed() - painted;
@@ -119,7 +118,8 @@ int main(int argc, char** argv)
         }
         const double cpuMilliseconds = median(cpuTimes);
         allWithinTarget = allWithinTarget && cpuMilliseconds < 2.0;
-        std::printf("choose another test, %-9s: median %.3f ms wall (the paint %.3f ms), %.3f ms CPU (target < 2 ms)\n",
+        std::printf("choose another test, %-9s: median %.3f ms wall (the paint %.3f ms), %.3f ms CPU (target "
+                    "< 2 ms)\n",
                     kindNames[item], median(times), median(paintTimes), cpuMilliseconds);
     }
     if (!errors.isEmpty()) {
