@@ -14,15 +14,15 @@ inline constexpr int ReportRows = 4;
 
 /// The texts of the main window that the report copies, as they are shown there.
 struct ReportSource {
-    QString testNumber;       ///< the test selector's text
-    QString series;           ///< the series field
-    QString manufactureDate;  ///< the samples' date of manufacture, as typed
-    QString shape;            ///< the sample-shape box's text ("Куб", "Цилиндр" or anything typed)
-    QDate testDate;           ///< the test date picker's date
+    QString testNumber;      ///< the test selector's text
+    QString series;          ///< the series field
+    QString manufactureDate; ///< the samples' date of manufacture, as typed
+    QString shape;           ///< the sample-shape box's text ("Куб", "Цилиндр" or anything typed)
+    QDate testDate;          ///< the test date picker's date
     /// The results grid's cell texts, [row][column].
     std::array<std::array<QString, processing::GridColumns>, processing::GridRows> grid;
-    QString meanText;   ///< the mean relative volume change label
-    QString gradeText;  ///< the grade label
+    QString meanText;  ///< the mean relative volume change label
+    QString gradeText; ///< the grade label
 };
 
 /// One write into the report's grid.

@@ -41,7 +41,7 @@ QRect columnsBox(int first, int last, int top, int bottom)
 struct Heading {
     int first;
     int last;
-    bool lower;  ///< below a group heading's rule rather than over the whole height
+    bool lower; ///< below a group heading's rule rather than over the whole height
     const char16_t* html;
 };
 

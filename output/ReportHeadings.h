@@ -15,9 +15,9 @@ inline constexpr int ReportRowHeight = 16;
 // The column-heading picture stands 3 pixels left of the table and 64 pixels above it; its first rule
 // is the table's left edge, so column k's heading box starts at x = 3 + 87 k, level with the column.
 inline constexpr QSize ColumnHeadingsSize{962, 65};
-inline constexpr int ColumnHeadingsTableOffset = 3;   ///< x of the table's first column in the picture
-inline constexpr int ColumnHeadingsBoxHeight = 64;    ///< the framed box, y = 0..63
-inline constexpr int ColumnHeadingsGroupHeight = 27;  ///< y of the rule under a group heading
+inline constexpr int ColumnHeadingsTableOffset = 3;  ///< x of the table's first column in the picture
+inline constexpr int ColumnHeadingsBoxHeight = 64;   ///< the framed box, y = 0..63
+inline constexpr int ColumnHeadingsGroupHeight = 27; ///< y of the rule under a group heading
 
 // The row-number strip stands left of the table; its "№" box ends level with the headings' box and each
 // number stands level with one table row, the first starting at y = 63.

@@ -26,14 +26,14 @@ public:
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Image1 = nullptr;  // the chart picture
-    QLabel* Image3 = nullptr;  // the row-number strip
-    QLabel* Image2 = nullptr;  // the column headings
+    QLabel* Image1 = nullptr; // the chart picture
+    QLabel* Image3 = nullptr; // the row-number strip
+    QLabel* Image2 = nullptr; // the column headings
     QTableWidget* StringGrid1 = nullptr;
     QFrame* Bevel1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* Button1 = nullptr;  // "Печать"
-    QPushButton* Button2 = nullptr;  // "Отмена"
+    QPushButton* Button1 = nullptr; // "Печать"
+    QPushButton* Button2 = nullptr; // "Отмена"
 
     /// Writes the report's cells in the given order; cells not named keep their text.
     void writeCells(const std::vector<output::ReportCell>& cells);

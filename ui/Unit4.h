@@ -17,8 +17,8 @@ public:
     explicit TForm4(ProgramState& state, QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo2 = nullptr;
-    QPushButton* Button1 = nullptr;  // "ОК"
-    QPushButton* Button2 = nullptr;  // "Отмена"
+    QPushButton* Button1 = nullptr; // "ОК"
+    QPushButton* Button2 = nullptr; // "Отмена"
 
     /// Empties the memo and loads the signature lines file into it; throws when the file cannot be read.
     void FormActivate();

@@ -75,7 +75,7 @@ private Q_SLOTS:
         fillChart(chart);
         const QImage onScreen = chart.render(ChartSize).convertToFormat(QImage::Format_RGB32);
         const QImage bare = bareChart(chart);
-        QVERIFY(onScreen != bare);  // the cursor and the frame do show on screen
+        QVERIFY(onScreen != bare); // the cursor and the frame do show on screen
 
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
@@ -124,7 +124,7 @@ private Q_SLOTS:
         fillChart(chart);
         const QImage onScreen = chart.render(ChartSize);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Temp/1.bmp"));  // no folder Temp
+        const QString path = dir.filePath(QStringLiteral("Temp/1.bmp")); // no folder Temp
         try {
             output::SaveChartPicture(chart, ChartSize, path);
             QFAIL("no error");

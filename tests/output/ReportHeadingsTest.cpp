@@ -163,7 +163,7 @@ private Q_SLOTS:
             QVERIFY(isBlack(image.pixel(0, y)));
             QVERIFY(isBlack(image.pixel(right, y)));
         }
-        QVERIFY(inkIn(image, QRect(2, 1, right - 3, first - 3)) > 5);  // "№"
+        QVERIFY(inkIn(image, QRect(2, 1, right - 3, first - 3)) > 5); // "№"
 
         // Each number lies wholly inside its row, so that it stands level with the table row.
         for (int row = 0; row < 4; ++row) {

@@ -75,7 +75,7 @@ private Q_SLOTS:
     void writeFailureNamesThePath()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Temp/N.ns"));  // Temp does not exist
+        const QString path = dir.filePath(QStringLiteral("Temp/N.ns")); // Temp does not exist
         try {
             output::writeSignatureLines(path, QStringLiteral("x"));
             QFAIL("no error");

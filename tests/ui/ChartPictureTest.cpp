@@ -37,7 +37,7 @@ void answerDialog(std::function<void(QFileDialog&)> inDialog, bool accept)
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         inDialog(*dialog);
-        QDialog* box = dialog;  // accept() is public on the base and still runs the file dialog's own
+        QDialog* box = dialog; // accept() is public on the base and still runs the file dialog's own
         accept ? box->accept() : box->reject();
     });
 }
@@ -64,15 +64,15 @@ private Q_SLOTS:
         const QString path = lab.path(name);
         ui::setPictureFileChooser([path](QWidget*) { return path; });
 
-        lab.form1->N5->trigger();  // the menu item clicks the tool button
+        lab.form1->N5->trigger(); // the menu item clicks the tool button
 
         QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("bmp"));
         const QImage saved = reader.read();
         QCOMPARE(saved.size(), QSize(777, 377));
-        QVERIFY(saved.convertToFormat(QImage::Format_RGB32) != before);  // no cursor, no frame
-        QCOMPARE(onScreen(*lab.form1->Chart1), before);                  // both back on screen
+        QVERIFY(saved.convertToFormat(QImage::Format_RGB32) != before); // no cursor, no frame
+        QCOMPARE(onScreen(*lab.form1->Chart1), before);                 // both back on screen
     }
 
     void cancelWritesNothing()
@@ -127,7 +127,7 @@ private Q_SLOTS:
         for (int i = 0; i < types->count(); ++i)
             shown << types->itemText(i);
         QCOMPARE(shown, expected);
-        QCOMPARE(types->currentIndex(), 3);  // Bitmaps at the first use
+        QCOMPARE(types->currentIndex(), 3); // Bitmaps at the first use
 
         // "All" lists the files of all six types.
         dialog.selectNameFilter(expected.at(0));
@@ -165,7 +165,7 @@ private Q_SLOTS:
         }
         const QPixmap preview = ui::picturePreview(path, QSize(160, 160));
         QCOMPARE(!preview.isNull(), shown);
-        if (shown) {  // 777 × 377 fitted into the pane, aspect kept: 160 × 77.6
+        if (shown) { // 777 × 377 fitted into the pane, aspect kept: 160 × 77.6
             QCOMPARE(preview.width(), 160);
             QVERIFY(qAbs(preview.height() - 78) <= 1);
         }
@@ -192,7 +192,7 @@ private Q_SLOTS:
                 filesShown = dialog.selectedFiles();
             },
             false);
-        QCOMPARE(chooser.exec(nullptr), QString());  // cancelled
+        QCOMPARE(chooser.exec(nullptr), QString()); // cancelled
         QCOMPARE(filterShown, QStringLiteral("JPEG Image File (*.jpg)"));
         QCOMPARE(filesShown, QStringList{first});
     }
@@ -202,10 +202,10 @@ private Q_SLOTS:
         Laboratory lab;
         showCurveAndCursor(lab.form1->Chart1->chart());
         lab.printToPdf(QStringLiteral("chart.pdf"), true);
-        lab.form1->SpeedButton9->click();  // the tool button triggers the menu item
+        lab.form1->SpeedButton9->click(); // the tool button triggers the menu item
         QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
         QCOMPARE(lab.setupShown, 1);
-        QCOMPARE(lab.setupOrientation, QPageLayout::Landscape);  // the dialog shows landscape already
+        QCOMPARE(lab.setupOrientation, QPageLayout::Landscape); // the dialog shows landscape already
         const QByteArray pdf = outputtests::fileBytes(lab.path(QStringLiteral("chart.pdf")));
         QCOMPARE(testsupport::pdfPageCount(pdf), 1);
         const QSizeF page = testsupport::pdfPageSize(pdf);

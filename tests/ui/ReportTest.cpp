@@ -120,7 +120,7 @@ private Q_SLOTS:
                 QVERIFY((page.pixel(x, y) & 0xFFFFFF) == 0);
         }
         QVERIFY(isWhite(page, QRect(40 + 87 + 10, 504 + 16, 60, 1)));
-        QVERIFY(!isWhite(page, QRect(40, 504 + 16, 86, 16)));  // "  17" in column 0, row 1
+        QVERIFY(!isWhite(page, QRect(40, 504 + 16, 86, 16))); // "  17" in column 0, row 1
     }
 
     void buildsTheReport()
@@ -128,7 +128,7 @@ private Q_SLOTS:
         Laboratory lab;
         QVERIFY(lab.isValid());
         showCubeTest(*lab.form1);
-        lab.form1->SpeedButton10->click();  // the tool button triggers the menu item
+        lab.form1->SpeedButton10->click(); // the tool button triggers the menu item
 
         QVERIFY2(lab.errors.filter(QStringLiteral("Cannot create")).isEmpty(),
                  qPrintable(lab.errors.join(u'\n')));
@@ -154,7 +154,7 @@ private Q_SLOTS:
         lab.form1->N12->trigger();
         QCOMPARE(reportCell(*lab.form2, 0, 4), QStringLiteral("2400"));
         setMainCell(*lab.form1, 0, 4, QStringLiteral("2415"));
-        lab.form1->N12->trigger();  // the report is open: the cells are overwritten
+        lab.form1->N12->trigger(); // the report is open: the cells are overwritten
         QCOMPARE(reportCell(*lab.form2, 0, 4), QStringLiteral("2415"));
     }
 
@@ -163,7 +163,7 @@ private Q_SLOTS:
         Laboratory lab;
         showCubeTest(*lab.form1);
         lab.form1->N12->trigger();
-        lab.form1->ComboBox3->setCurrentIndex(-1);  // the shape box's blank
+        lab.form1->ComboBox3->setCurrentIndex(-1); // the shape box's blank
         setMainCell(*lab.form1, 3, 0, QStringLiteral("70"));
         lab.form1->N12->trigger();
         QCOMPARE(reportCell(*lab.form2, 3, 2), QStringLiteral("100х100х100"));
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QCOMPARE(lab.errors.size(), 1);
         QVERIFY(lab.errors[0].startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)));
         QCOMPARE(lab.form2->Memo1->toPlainText(), QString());
-        QCOMPARE(lab.form2->Image1->pixmap().size(), QSize(777, 377));  // loaded before
+        QCOMPARE(lab.form2->Image1->pixmap().size(), QSize(777, 377)); // loaded before
     }
 
     void damagedPictureKeepsTheOldOne_data()
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(lab.errors.size(), 1);
         QVERIFY2(lab.errors[0].startsWith(message), qPrintable(lab.errors[0]));
         QCOMPARE(lab.form2->Image1->pixmap().toImage(), before);
-        QCOMPARE(lab.form2->Memo1->toPlainText(), QStringLiteral("Начальник"));  // not reloaded
+        QCOMPARE(lab.form2->Memo1->toPlainText(), QStringLiteral("Начальник")); // not reloaded
     }
 
     void returningFromItsOwnDialogKeepsTheEdits()
@@ -296,12 +296,12 @@ private Q_SLOTS:
 
         const QImage printed = testsupport::pdfFirstImage(pdf);
         QCOMPARE(printed.size(), QSize(1005, 686));
-        QVERIFY(isWhite(printed, QRect(416, 656, 65, 17)));      // no "Печать"
-        QVERIFY(isWhite(printed, QRect(536, 656, 65, 17)));      // no "Отмена"
-        QVERIFY(!isWhite(printed, QRect(112, 16, 808, 20)));     // the title
-        QVERIFY(!isWhite(printed, QRect(144, 56, 777, 377)));    // the chart
-        QVERIFY(!isWhite(printed, QRect(64, 608, 874, 41)));     // the signature lines
-        QCOMPARE((printed.pixel(40 + 86, 530) & 0xFFFFFF), 0u);  // a rule of the table
+        QVERIFY(isWhite(printed, QRect(416, 656, 65, 17)));     // no "Печать"
+        QVERIFY(isWhite(printed, QRect(536, 656, 65, 17)));     // no "Отмена"
+        QVERIFY(!isWhite(printed, QRect(112, 16, 808, 20)));    // the title
+        QVERIFY(!isWhite(printed, QRect(144, 56, 777, 377)));   // the chart
+        QVERIFY(!isWhite(printed, QRect(64, 608, 874, 41)));    // the signature lines
+        QCOMPARE((printed.pixel(40 + 86, 530) & 0xFFFFFF), 0u); // a rule of the table
     }
 
     void printingCancelledOrImpossibleShowsTheButtons()
@@ -318,7 +318,7 @@ private Q_SLOTS:
         lab.errors.clear();
         lab.form2->Button1->click();
         QCOMPARE(lab.errors, QStringList{QStringLiteral("There is no default printer currently selected")});
-        QCOMPARE(lab.setupShown, 0 + 1);  // only the cancelled one
+        QCOMPARE(lab.setupShown, 0 + 1); // only the cancelled one
         QVERIFY(!lab.form2->Button1->isHidden());
         QVERIFY(!lab.form2->Button2->isHidden());
     }
@@ -331,7 +331,7 @@ private Q_SLOTS:
         QVERIFY(lab.form2->isVisible());
         lab.form2->Button2->click();
         QVERIFY(!lab.form2->isVisible());
-        QCOMPARE(reportCell(*lab.form2, 1, 0), QStringLiteral("  17"));  // content stays
+        QCOMPARE(reportCell(*lab.form2, 1, 0), QStringLiteral("  17")); // content stays
     }
 };
 
