@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -34,9 +35,14 @@ struct Chart::Impl {
     Bevel outer = Bevel::None;
     std::function<void()> listener;
     mutable QSizeF layoutSize{777, 377};
+    // Laying out shapes every tick label, so the last layout is kept until something changes: the
+    // cursor asks for the value axis' range on every track-bar step.
+    mutable std::optional<ChartLayout> lastLayout;
+    mutable QString lastLayoutLocale;
 
     void notify() const
     {
+        lastLayout.reset();
         if (listener) listener();
     }
 
@@ -55,9 +61,14 @@ struct Chart::Impl {
                 inner, outer};
     }
 
-    ChartLayout layoutAt(QSizeF size, const ChartLook& look) const
+    const ChartLayout& layoutAt(QSizeF size, const ChartLook& look) const
     {
-        return layoutChart(size, look.texts, activeExtents(seriesList()), QLocale());
+        const QLocale locale;
+        if (!lastLayout || lastLayout->size != size || lastLayoutLocale != locale.name()) {
+            lastLayout = layoutChart(size, look.texts, activeExtents(seriesList()), locale);
+            lastLayoutLocale = locale.name();
+        }
+        return *lastLayout;
     }
 
     // Draws at the painter's origin in screen pixels; every paint path ends here.
