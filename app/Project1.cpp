@@ -2,6 +2,9 @@
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <memory>
 
@@ -10,6 +13,11 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("frostdil"));
     ui::loadFonts();
+    // The platform's own dialogs (open, save, print) speak the user's language, as they do elsewhere.
+    QTranslator platformDialogs;
+    if (platformDialogs.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&platformDialogs);
     const auto windows = std::make_unique<ui::ProgramWindows>();
     return QApplication::exec();
 }

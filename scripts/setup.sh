@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build
   qt6-base-dev qt6-svg-dev libqt6svg6   # Widgets, PrintSupport, Svg, Test
+  qt6-translations-l10n                 # the platform dialogs in the user's language
   libjpeg62-turbo                       # JPEG pictures in the save dialog's preview (Qt's jpeg plugin)
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
   xvfb xauth                            # screenshots and runs without a display
