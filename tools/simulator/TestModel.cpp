@@ -16,36 +16,82 @@ namespace {
 
 // Frost behaviour and strength of the four kinds of material the device knows.
 struct MaterialTraits {
-    double relativeExpansion;  // Θ of a typical sample, 10⁻³
-    double strengthLow;        // MPa
+    double relativeExpansion; // Θ of a typical sample, 10⁻³
+    double strengthLow;       // MPa
     double strengthHigh;
 };
 constexpr std::array<MaterialTraits, 4> Materials{
     {{0.50, 25, 40}, {0.90, 10, 20}, {0.35, 30, 45}, {1.30, 5, 15}}};
 
-constexpr double RoomTemperature = 23;   // °C, the chambers before the refrigerator starts
-constexpr double StartTemperature = 20;  // °C, the chambers at the first reading
-constexpr double TypicalLag = 300;       // s, how far a chamber trails the refrigerator
-constexpr double RampShare = 0.7;        // the refrigerator reaches its floor after this share of the run
-constexpr double FastFreezing = 30;      // s, time constant of the ice expansion after nucleation
-constexpr double FastShare = 0.85;       // of the expansion; the rest follows as the sample cools further
-constexpr double SlowFreezingSpan = 10;  // K below nucleation until the slow part is complete
-constexpr double VolumeNoise = 0.0006;   // cm³, standard deviation before rounding to 0.001
-constexpr double TemperatureNoise = 0.03;
+constexpr double StartTemperature = 20; // °C, the chambers at the first reading
+// The chambers cool towards the refrigerator as T(t) = Tf + (T0 − Tf)·exp(−t/τ); a run lasts about three
+// time constants, so the last reading is within a couple of kelvin of the refrigerator's floor and the
+// whole curve stays smooth enough for a quartic in time to follow it within a few hundredths of a kelvin.
+constexpr double FewestTimeConstants = 3.0;
+constexpr double MostTimeConstants = 3.4;
+constexpr double FridgeLead = 0.08;    // of τ: the refrigerator runs this far ahead of the chambers
+constexpr double LatentPause = 0.035;  // of τ: how long the pore water's latent heat holds a chamber
+constexpr double FastFreezing = 30;    // s, time constant of the ice expansion after nucleation
+constexpr double FastShare = 0.85;     // of the expansion; the rest follows as the sample cools further
+constexpr double SlowFreezingSpan = 4; // K below nucleation for 63 % of the slow part
+constexpr double VolumeNoise = 0.0006; // cm³, standard deviation before rounding to 0.001
+constexpr double TemperatureNoise = 0.04;
 constexpr double FridgeNoise = 0.04;
-constexpr double LatestTime = 65535;     // s, the time word's range
+constexpr double LatestTime = 65535; // s, the time word's range
 
-struct Chamber {
-    double follow = 0;         // share of the gap to the refrigerator closed per second
-    double contraction = 0;    // cm³ per K, the chamber liquid with the sample's own contraction
-    double nucleation = 0;     // °C, the sample's pore water freezes once the chamber falls below it
-    double expansion = 0;      // cm³, the sample's ice expansion; 0 without a sample
-    double temperature = RoomTemperature;
-    double firstTemperature = 0;
-    double frozenSince = -1;   // s, −1 while the pore water is liquid
+// Newton cooling of one body towards a constant surrounding temperature.
+struct Cooling {
+    double start = StartTemperature; // °C at t = 0
+    double floor = 0;                // °C, approached as t grows
+    double timeConstant = 1;         // s
+
+    double at(double t) const { return floor + (start - floor) * std::exp(-t / timeConstant); }
+    /// When the curve reaches `temperature` (above the floor), s.
+    double when(double temperature) const
+    {
+        return timeConstant * std::log((start - floor) / (temperature - floor));
+    }
 };
 
-double resolution(double value, double unitsPerOne) { return std::round(value * unitsPerOne) / unitsPerOne; }
+struct Chamber {
+    Cooling cooling;
+    double contraction = 0; // cm³ per K, the chamber liquid with the sample's own contraction
+    double nucleation = 0;  // °C, the sample's pore water freezes once the chamber falls below it
+    double expansion = 0;   // cm³, the sample's ice expansion; 0 without a sample
+    double frozenAt = -1;   // s, when the pore water freezes; −1 if never
+    double pause = 0;       // s, time scale of the latent-heat pause
+    double warming = 0;     // K, how far the released heat lifts the chamber above its cooling curve
+
+    /// The chamber's true temperature: its cooling curve, lifted for a while once the pore water freezes
+    /// by a pulse that starts flat (so the fall stops for a moment) and fades smoothly.
+    double temperature(double t) const
+    {
+        double value = cooling.at(t);
+        if (frozenAt >= 0 && t > frozenAt) {
+            const double x = (t - frozenAt) / pause;
+            value += warming * x * std::exp(1 - x);
+        }
+        return value;
+    }
+
+    /// The volume change since t = 0, cm³: the liquid's contraction, then the ice's expansion, quick at
+    /// nucleation and the rest levelling off as the sample cools further.
+    double volumeChange(double t) const
+    {
+        double volume = contraction * (temperature(t) - cooling.start);
+        if (frozenAt >= 0 && t >= frozenAt) {
+            const double fast = 1 - std::exp(-(t - frozenAt) / FastFreezing);
+            const double slow = 1 - std::exp(-std::max(nucleation - cooling.at(t), 0.0) / SlowFreezingSpan);
+            volume += expansion * (FastShare * fast + (1 - FastShare) * slow);
+        }
+        return volume;
+    }
+};
+
+double resolution(double value, double unitsPerOne)
+{
+    return std::round(value * unitsPerOne) / unitsPerOne;
+}
 
 Dimensions nominalDimensions(bool cylinder, Random& random)
 {
@@ -57,7 +103,10 @@ Dimensions nominalDimensions(bool cylinder, Random& random)
             static_cast<std::uint8_t>(random.between(99, 101))};
 }
 
-std::int16_t thousandths(double value) { return toSignedWord(value, 0.001); }
+std::int16_t thousandths(double value)
+{
+    return toSignedWord(value, 0.001);
+}
 
 } // namespace
 
@@ -94,12 +143,13 @@ SimulatedTest simulateTest(const SimulationOptions& o)
     const int n = o.points;
     const double step = o.stepSeconds;
     const double duration = (n - 1) * step;
-    const double floor = random.uniform(-22, -21);
-    const double rate = (StartTemperature - floor) / (RampShare * duration + TypicalLag);  // K/s
-    const double fridgeAtStart = StartTemperature - rate * TypicalLag;
-    const auto fridge = [&](double t) {
-        return std::clamp(fridgeAtStart - rate * t, floor, RoomTemperature);
-    };
+    Cooling common;
+    common.floor = random.uniform(-21.5, -20.8);
+    common.timeConstant = duration / random.uniform(FewestTimeConstants, MostTimeConstants);
+    // The refrigerator is ahead of the chambers by a fixed lead and settles a little below them.
+    Cooling fridge = common;
+    fridge.floor = common.floor - random.uniform(0.8, 1.5);
+    fridge.start = fridge.floor + (common.start - common.floor) * std::exp(-FridgeLead);
     const double materialFactor = random.uniform(0.8, 1.25);
     // Drawn whether or not a strength is given, so that it changes no other value of the test.
     const double typicalStrength =
@@ -123,10 +173,16 @@ SimulatedTest simulateTest(const SimulationOptions& o)
     std::array<Chamber, testdata::ChamberCount> chambers;
     for (int k = 1; k <= testdata::ChamberCount; ++k) {
         Chamber& c = chambers[static_cast<std::size_t>(k - 1)];
-        c.follow = 1 - std::exp(-1 / random.uniform(240, 360));
+        c.cooling.start = StartTemperature + random.uniform(-0.3, 0.3);
+        c.cooling.floor = common.floor + random.uniform(-0.3, 0.3);
+        c.cooling.timeConstant = common.timeConstant * random.uniform(0.98, 1.02);
         c.contraction = random.uniform(0.035, 0.045);
-        c.nucleation = -random.uniform(1.0, 3.0);
-        c.temperature = RoomTemperature + random.uniform(-0.3, 0.3);
+        c.nucleation = -random.uniform(1.0, 2.0);
+        c.pause = LatentPause * c.cooling.timeConstant * random.uniform(0.8, 1.2);
+        // Enough heat to stop the fall at nucleation (the pulse's slope there is warming·e/pause) or a
+        // little more, so the chamber holds or briefly warms before it cools on.
+        const double fallRate = (c.nucleation - c.cooling.floor) / c.cooling.timeConstant;
+        c.warming = fallRate * c.pause / std::numbers::e * random.uniform(0.9, 1.2);
         const double chamberFactor = random.uniform(0.92, 1.08);
         const Dimensions sampled = nominalDimensions(o.cylinder, random);
         if (k > testdata::MeasuringChambers || !o.present[static_cast<std::size_t>(k - 1)]) continue;
@@ -139,6 +195,7 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         h.presentBytes[k] = 1;
         c.expansion =
             material.relativeExpansion * materialFactor * chamberFactor * outcome.sampleVolume / 1000;
+        c.frozenAt = c.cooling.when(c.nucleation);
     }
     for (int k = 1; k <= testdata::ChamberCount; ++k) {
         h.pointCountBytes[k] = static_cast<std::uint8_t>(n);
@@ -149,33 +206,17 @@ SimulatedTest simulateTest(const SimulationOptions& o)
     }
     h.pointCountBytes[4] = static_cast<std::uint8_t>(n + testdata::layout::ChamberFourCountExcess);
 
-    // The chambers follow the refrigerator as first-order lags, integrated second by second from the
-    // moment it starts cooling the room-warm chambers.
-    const int first = -static_cast<int>(std::ceil((RoomTemperature - fridgeAtStart) / rate));
-    const int last = (n - 1) * o.stepSeconds;
-    for (int t = first; t <= last; ++t) {
-        const double outside = fridge(t);
-        for (Chamber& c : chambers) {
-            c.temperature += (outside - c.temperature) * c.follow;
-            if (c.expansion > 0 && c.frozenSince < 0 && c.temperature < c.nucleation) c.frozenSince = t;
-        }
-        if (t < 0 || t % o.stepSeconds != 0) continue;
-
+    for (int i = 0; i < n; ++i) {
+        const double t = i * step;
         for (int k = 1; k <= testdata::ChamberCount; ++k) {
-            Chamber& c = chambers[static_cast<std::size_t>(k - 1)];
-            if (t == 0) c.firstTemperature = c.temperature;
-            double volume = c.contraction * (c.temperature - c.firstTemperature);
-            if (c.frozenSince >= 0) {
-                const double fast = 1 - std::exp(-(t - c.frozenSince) / FastFreezing);
-                const double slow = std::clamp((c.nucleation - c.temperature) / SlowFreezingSpan, 0.0, 1.0);
-                volume += c.expansion * (FastShare * fast + (1 - FastShare) * slow);
-            }
+            const Chamber& c = chambers[static_cast<std::size_t>(k - 1)];
             auto& series = test.description.chambers[k];
             series.time.push_back(t);
-            series.volumeChange.push_back(resolution(volume + random.normal(VolumeNoise), 1000));
-            series.temperature.push_back(resolution(c.temperature + random.normal(TemperatureNoise), 10));
+            series.volumeChange.push_back(resolution(c.volumeChange(t) + random.normal(VolumeNoise), 1000));
+            series.temperature.push_back(resolution(c.temperature(t) + random.normal(TemperatureNoise), 10));
         }
-        test.description.fridgeTemperature.push_back(resolution(outside + random.normal(FridgeNoise), 10));
+        test.description.fridgeTemperature.push_back(
+            resolution(fridge.at(t) + random.normal(FridgeNoise), 10));
     }
 
     double thetaSum = 0;
@@ -200,7 +241,8 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         const std::array<int, 5> marked{0, std::max(outcome.zeroCrossing, 0),
                                         std::max(evaluation.firstMinimum, 0),
                                         std::max(evaluation.largestRise, 0), n - 1};
-        for (std::size_t p = 0; p < marked.size(); ++p) h.storedPoints[k][p] = {marked[p], at(marked[p])};
+        for (std::size_t p = 0; p < marked.size(); ++p)
+            h.storedPoints[k][p] = {marked[p], at(marked[p])};
     }
     const double mean = presentCount > 0 ? thetaSum / presentCount : 0;
     h.MeanRelativeVolumeChange = toUnsignedWord(mean, 0.001);
