@@ -2,6 +2,7 @@
 #include "processing/Smoothing.h"
 #include "testdata/Measurements.h"
 #include "tests/support/TestRegistry.h"
+#include "tests/tools/simulator/ModelCases.h"
 #include "tools/simulator/TestModel.h"
 
 #include <QTest>
@@ -32,14 +33,6 @@ std::array<double, 3> fallByThirds(const testdata::PointSeries& T, int count)
     return {T[0] - T[at(third)], T[at(third)] - T[at(2 * third)], T[at(2 * third)] - T[at(3 * third)]};
 }
 
-int firstBelowZero(const testdata::PointSeries& T, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (T[at(i)] < 0) return i;
-    }
-    return -1;
-}
-
 QByteArray describe(std::uint32_t seed, int chamber, const QString& detail)
 {
     return QStringLiteral("seed %1, chamber %2: %3").arg(seed).arg(chamber).arg(detail).toUtf8();
@@ -54,20 +47,7 @@ class CoolingCurvesTest final : public QObject {
 private Q_SLOTS:
     void programReadsCleanCurves_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("cylinder");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("step");
-        for (int type = 0; type < 4; ++type) {
-            for (bool cylinder : {false, true}) {
-                for (auto [points, step] : {std::pair{120, 60}, std::pair{180, 60}, std::pair{250, 60},
-                                            std::pair{120, 30}, std::pair{120, 240}, std::pair{250, 240}}) {
-                    QTest::addRow("type %d, %s, %d points every %d s", type, cylinder ? "cylinder" : "cube",
-                                  points, step)
-                        << type << cylinder << points << step;
-                }
-            }
-        }
+        modelcases::addConfigurationRows({{120, 60}, {180, 60}, {250, 60}, {120, 30}, {120, 240}, {250, 240}});
     }
 
     // The quartic the program smooths with follows every chamber's temperature closely, the freezing
@@ -80,12 +60,7 @@ private Q_SLOTS:
         QFETCH(int, points);
         QFETCH(int, step);
         for (std::uint32_t seed = 1; seed <= 10; ++seed) {
-            SimulationOptions options;
-            options.concreteType = type;
-            options.cylinder = cylinder;
-            options.points = points;
-            options.stepSeconds = step;
-            options.seed = seed;
+            const SimulationOptions options = modelcases::options(type, cylinder, points, step, seed);
             const SimulatedTest test = simulator::simulateTest(options);
             const testdata::TestRecord measured = decodedRecord(test);
             testdata::TestRecord record = measured;
@@ -193,7 +168,7 @@ private Q_SLOTS:
             options.seed = seed;
             const testdata::TestRecord record = decodedRecord(simulator::simulateTest(options));
             const auto& fridge = record.FridgeTemperature;
-            const int fridgeCrossing = firstBelowZero(fridge, options.points);
+            const int fridgeCrossing = modelcases::firstBelowZero(fridge, options.points);
             for (int k = 1; k <= 4; ++k) {
                 const auto& T = record.ChamberTemperature[k];
                 for (int i = 0; i < options.points; ++i) {
@@ -201,7 +176,7 @@ private Q_SLOTS:
                              describe(seed, k, QStringLiteral("slot %1").arg(i)).constData());
                 }
                 QVERIFY2(
-                    fridgeCrossing < firstBelowZero(T, options.points),
+                    fridgeCrossing < modelcases::firstBelowZero(T, options.points),
                     describe(seed, k, QStringLiteral("refrigerator below 0 °C at %1").arg(fridgeCrossing))
                         .constData());
             }

@@ -1,6 +1,7 @@
 #include "testdata/CellHeader.h"
 #include "testdata/Measurements.h"
 #include "tests/support/TestRegistry.h"
+#include "tests/tools/simulator/ModelCases.h"
 #include "tools/simulator/GradeTable.h"
 #include "tools/simulator/TestModel.h"
 
@@ -38,14 +39,6 @@ int firstLocalMinimum(const testdata::PointSeries& dV, int count)
     return -1;
 }
 
-int firstBelowZero(const testdata::PointSeries& T, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (T[static_cast<std::size_t>(i)] < 0) return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 class TestModelTest final : public QObject {
@@ -56,20 +49,7 @@ private Q_SLOTS:
     // volume curve lies below 0 °C, a few points after the temperature crossed 0.
     void firstMinimumIsBelowZero_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("cylinder");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("step");
-        for (int type = 0; type < 4; ++type) {
-            for (bool cylinder : {false, true}) {
-                for (auto [points, step] : {std::pair{120, 60}, std::pair{180, 60}, std::pair{250, 60},
-                                            std::pair{120, 30}, std::pair{120, 240}, std::pair{250, 30}}) {
-                    QTest::addRow("type %d, %s, %d points every %d s", type, cylinder ? "cylinder" : "cube",
-                                  points, step)
-                        << type << cylinder << points << step;
-                }
-            }
-        }
+        modelcases::addConfigurationRows({{120, 60}, {180, 60}, {250, 60}, {120, 30}, {120, 240}, {250, 30}});
     }
 
     void firstMinimumIsBelowZero()
@@ -79,18 +59,13 @@ private Q_SLOTS:
         QFETCH(int, points);
         QFETCH(int, step);
         for (std::uint32_t seed = 1; seed <= 25; ++seed) {
-            SimulationOptions options;
-            options.concreteType = type;
-            options.cylinder = cylinder;
-            options.points = points;
-            options.stepSeconds = step;
-            options.seed = seed;
+            const SimulationOptions options = modelcases::options(type, cylinder, points, step, seed);
             const SimulatedTest test = simulator::simulateTest(options);
             const Decoded decoded = decode(test);
             for (int k = 1; k <= 3; ++k) {
                 const auto& T = decoded.record.ChamberTemperature[k];
                 const int minimum = firstLocalMinimum(decoded.record.ChamberVolumeChange[k], points);
-                const int crossing = firstBelowZero(T, points);
+                const int crossing = modelcases::firstBelowZero(T, points);
                 const QByteArray where = QStringLiteral("seed %1, chamber %2: minimum %3, crossing %4")
                                              .arg(seed).arg(k).arg(minimum).arg(crossing).toUtf8();
                 QVERIFY2(minimum >= 0 && T[static_cast<std::size_t>(minimum)] < 0, where.constData());
