@@ -1,12 +1,12 @@
 // Times painting a chart like the program's (four curves of 255 points, 777 × 377) and prints the
 // median. With a file name as argument it also saves the chart it times as a PNG, to look at.
 #include "chartengine/Chart.h"
+#include "tests/benchmarks/Timing.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -17,7 +17,7 @@ namespace {
 
 constexpr int Points = 255;
 constexpr int Repeats = 200;
-constexpr double Duration = 12000;  // s
+constexpr double Duration = 12000; // s
 
 void addCurves(chartengine::Chart& chart)
 {
@@ -38,21 +38,6 @@ void addCurves(chartengine::Chart& chart)
     }
 }
 
-// The CPU time of this thread: unlike the wall clock, it leaves out the time that other processes
-// of a busy machine take.
-double threadCpuMicroseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void timePaints(const chartengine::Chart& chart, QImage& image)
 {
     std::vector<double> wall;
@@ -60,15 +45,15 @@ void timePaints(const chartengine::Chart& chart, QImage& image)
     QElapsedTimer timer;
     for (int i = 0; i < Repeats; ++i) {
         QPainter painter(&image);
-        const double cpuStart = threadCpuMicroseconds();
+        const double cpuStart = benchmarks::threadCpuMicroseconds();
         timer.start();
         chart.paint(painter, image.rect());
         painter.end();
         wall.push_back(timer.nsecsElapsed() / 1000.0);
-        cpu.push_back(threadCpuMicroseconds() - cpuStart);
+        cpu.push_back(benchmarks::threadCpuMicroseconds() - cpuStart);
     }
     std::printf("chart paint, 4 x %d points, 777 x 377, median over %d paints: %.1f us wall, %.1f us CPU\n",
-                Points, Repeats, median(wall), median(cpu));
+                Points, Repeats, benchmarks::median(wall), benchmarks::median(cpu));
 }
 
 } // namespace

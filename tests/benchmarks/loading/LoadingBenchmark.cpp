@@ -1,6 +1,8 @@
 // Times the load command on 999 test files (the open dialog answering with all of them, each file read,
 // checked, decoded and shown as a load does) and the decoding of one stored test, and prints the medians.
 #include "testdata/Measurements.h"
+#include "tests/benchmarks/SimulatedArchive.h"
+#include "tests/benchmarks/Timing.h"
 #include "tools/simulator/TestModel.h"
 #include "ui/DecodedTest.h"
 #include "ui/ErrorGuard.h"
@@ -13,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -25,39 +26,6 @@ constexpr int LoadRuns = 7;
 constexpr int DecodeRuns = 21;
 constexpr int DecodesPerRun = 2000;
 
-class PreparedChoice final : public CellFileChooser {
-public:
-    explicit PreparedChoice(QStringList files) : m_files(std::move(files)) {}
-    QStringList chooseFiles(QWidget*, const QString&) override { return m_files; }
-
-private:
-    QStringList m_files;
-};
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QStringList writeArchive(const QString& folder)
-{
-    QDir(folder).mkdir(QStringLiteral("Archive"));
-    QStringList paths;
-    for (int number = 1; number <= 999; ++number) {
-        simulator::SimulationOptions options;
-        options.testNumber = static_cast<std::uint16_t>(number);
-        options.seed = static_cast<std::uint32_t>(number);
-        options.cylinder = number % 3 == 0;
-        options.concreteType = number % 4;
-        options.points = 120 + number % 120;
-        const QString path = QDir(folder).filePath(QStringLiteral("Archive/test_%1.cell").arg(number, 4, 10, QLatin1Char('0')));
-        simulator::simulateTest(options).file().writeTo(path);
-        paths << path;
-    }
-    return paths;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,7 +35,8 @@ int main(int argc, char** argv)
     QTemporaryDir laboratory;
     if (!laboratory.isValid()) return 1;
     QDir::setCurrent(laboratory.path());
-    const QStringList files = writeArchive(laboratory.path());
+    const QStringList files = benchmarks::writeSimulatedArchive(
+        laboratory.path(), 999, [](int number) { return 120 + number % 120; });
 
     QStringList errors;
     ui::setErrorPresenter([&errors](const QString& text) { errors << text; });
@@ -79,7 +48,7 @@ int main(int argc, char** argv)
         form.reset();
         state = std::make_unique<ProgramState>();
         form = std::make_unique<TForm1>(*state);
-        setOpenDialog(*form, std::make_unique<PreparedChoice>(files));
+        setOpenDialog(*form, std::make_unique<benchmarks::PreparedChoice>(files));
         QElapsedTimer timer;
         timer.start();
         form->N3->trigger();
@@ -97,10 +66,11 @@ int main(int argc, char** argv)
         for (int run = 0; run < DecodeRuns; ++run) {
             QElapsedTimer timer;
             timer.start();
-            for (int i = 0; i < DecodesPerRun; ++i) sink += decode();
+            for (int i = 0; i < DecodesPerRun; ++i)
+                sink += decode();
             times.push_back(timer.nsecsElapsed() / 1e3 / DecodesPerRun);
         }
-        return median(times);
+        return benchmarks::median(times);
     };
     // The stored words alone: header fields, header texts and the measured series.
     testdata::TestRecord record;
@@ -110,21 +80,23 @@ int main(int argc, char** argv)
         return testdata::decodeHeaderTexts(header).time.second() + record.ChamberTime[1][7];
     });
     // Everything a decode computes before the screen changes: the above, the results grid and smoothing.
-    const double decodeTime =
-        microsecondsPerDecode([&] { return decodeTest(slot, state->TestRecord).record.ChamberTemperature[1][7]; });
+    const double decodeTime = microsecondsPerDecode(
+        [&] { return decodeTest(slot, state->TestRecord).record.ChamberTemperature[1][7]; });
 
     // Choosing a test: the same decoding put on the window, with the chart kind applied.
     std::vector<double> chooseTimes;
     for (int run = 0; run < DecodeRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
-        for (int i = 0; i < 100; ++i) form->DecodeTestRecord(static_cast<quint16>(1 + (run * 100 + i) % 999));
+        for (int i = 0; i < 100; ++i)
+            form->DecodeTestRecord(static_cast<quint16>(1 + (run * 100 + i) % 999));
         chooseTimes.push_back(timer.nsecsElapsed() / 1e3 / 100);
     }
 
-    std::printf("load 999 files through the load command: median %.1f ms (target < 300 ms)\n", median(loadTimes));
+    std::printf("load 999 files through the load command: median %.1f ms (target < 300 ms)\n",
+                benchmarks::median(loadTimes));
     std::printf("decode one slot's header and series:     median %.2f us (target < 20 us)\n", wordsTime);
     std::printf("decode one slot with grid and smoothing: median %.2f us\n", decodeTime);
-    std::printf("decode and show one test on the window:  median %.1f us\n", median(chooseTimes));
+    std::printf("decode and show one test on the window:  median %.1f us\n", benchmarks::median(chooseTimes));
     return sink == 12345.678 ? 2 : 0;
 }

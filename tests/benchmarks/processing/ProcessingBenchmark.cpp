@@ -6,6 +6,7 @@
 #include "processing/Smoothing.h"
 #include "testdata/CellHeader.h"
 #include "testdata/Measurements.h"
+#include "tests/benchmarks/Timing.h"
 #include "tools/simulator/TestModel.h"
 
 #include <algorithm>
@@ -16,12 +17,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double medianMicroseconds(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 } // namespace
 
@@ -55,6 +50,6 @@ int main()
     }
 
     std::printf("processing of one test (%d points, 3 chambers): median %.2f us over %d runs (%d curves)\n",
-                options.points, medianMicroseconds(samples), Runs, curves);
+                options.points, benchmarks::median(samples), Runs, curves);
     return 0;
 }

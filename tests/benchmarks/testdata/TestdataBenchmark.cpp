@@ -5,11 +5,11 @@
 #include "testdata/CellHeader.h"
 #include "testdata/HeaderTexts.h"
 #include "testdata/Measurements.h"
+#include "tests/benchmarks/Timing.h"
 #include "tools/simulator/TestModel.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,12 +19,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 double microsecondsSince(Clock::time_point start)
 {
@@ -56,7 +50,7 @@ int main()
     }
     std::printf("decoding one slot (header, texts, 4 x 3 series of 256 words and the fridge): median %.2f us "
                 "over %d runs\n",
-                median(samples), DecodeRuns);
+                benchmarks::median(samples), DecodeRuns);
 
     QTemporaryDir folder;
     QStringList paths;
@@ -79,7 +73,7 @@ int main()
         totals.push_back(microsecondsSince(start));
     }
     check += store->slot(999)[0];
-    const double total = median(totals);
+    const double total = benchmarks::median(totals);
     std::printf("reading, checking and storing 999 files of %d bytes: median %.1f ms (%.1f us per file) over "
                 "%d runs\n",
                 file.size(), total / 1000, total / 999, LoadRuns);
