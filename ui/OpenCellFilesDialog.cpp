@@ -37,6 +37,7 @@ QStringList OpenCellFilesDialog::chooseFiles(QWidget* parent, const QString& ini
     dialog.setNameFilters(nameFilters());
     dialog.setDirectory(initialFolder);
     dialog.setSizeGripEnabled(true);
+    dialog.resize(760, 480);  // room for the archive's names, sizes and dates without eliding them
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
 }
