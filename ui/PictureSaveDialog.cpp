@@ -71,6 +71,7 @@ void SavePictureDialog::configure(QFileDialog& dialog, QLabel* preview) const
     if (!m_lastFile.isEmpty()) dialog.selectFile(m_lastFile);
 
     if (auto* sidebar = dialog.findChild<QWidget*>(QStringLiteral("sidebar"))) sidebar->hide();
+    dialog.resize(860, 480);  // the file list and the preview side by side without crowding
 
     preview->setObjectName(QStringLiteral("PicturePreview"));
     preview->setFixedSize(PreviewBox);
