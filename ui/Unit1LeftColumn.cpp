@@ -12,6 +12,15 @@
 using ui::place;
 using ui::placeLabel;
 
+namespace {
+
+// The boxes' captions stand on their frame lines, as in the laboratory's other programs, not above them.
+const QString CaptionOnFrame = QStringLiteral(
+    "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }");
+
+} // namespace
+
 void TForm1::buildLeftColumn(QWidget* client)
 {
     const QFont boxFont = ui::uiFont(ui::CaptionPixelSize);
@@ -23,6 +32,7 @@ void TForm1::buildLeftColumn(QWidget* client)
                                            client),
                         QStringLiteral("RadioGroup1"), 8, 208, 177, 113);
     RadioGroup1->setFont(boxFont);
+    RadioGroup1->setStyleSheet(CaptionOnFrame);
     RadioGroup1->setItemIndex(0);
 
     CheckBox1 = place(new QCheckBox(QStringLiteral("T = f ( t )  холодильника"), client), QStringLiteral("CheckBox1"),
@@ -31,6 +41,7 @@ void TForm1::buildLeftColumn(QWidget* client)
 
     GroupBox1 = place(new QGroupBox(QStringLiteral("Данные"), client), QStringLiteral("GroupBox1"), 8, 352, 177, 97);
     GroupBox1->setFont(boxFont);
+    GroupBox1->setStyleSheet(CaptionOnFrame);
     Label19 = placeLabel(GroupBox1, QStringLiteral("Label19"), QStringLiteral("Камера №1"), 8, 24, boxFont);
     Label17 = placeLabel(GroupBox1, QStringLiteral("Label17"), QStringLiteral("dV  ="), 32, 48, boxFont);
     Label18 = placeLabel(GroupBox1, QStringLiteral("Label18"), QStringLiteral("t  ="), 40, 64, boxFont);
@@ -46,6 +57,7 @@ void TForm1::buildLeftColumn(QWidget* client)
     GroupBox2 = place(new QGroupBox(QStringLiteral("Обозначения"), client), QStringLiteral("GroupBox2"), 8, 456, 177,
                       113);
     GroupBox2->setFont(boxFont);
+    GroupBox2->setStyleSheet(CaptionOnFrame);
     const QStringList legend = {
         QStringLiteral("dV - изменение объема"),
         QStringLiteral("камеры, см<sup>3</sup>"),
