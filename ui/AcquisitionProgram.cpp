@@ -1,6 +1,7 @@
 #include "ui/AcquisitionProgram.h"
 
 #include "platform/Process.h"
+#include "ui/Seam.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -11,9 +12,9 @@ namespace ui {
 
 namespace {
 
-ProgramRunner& currentRunner()
+Seam<bool(const QString&)>& currentRunner()
 {
-    static ProgramRunner runner = platform::runProgramByName;
+    static Seam<bool(const QString&)> runner(platform::runProgramByName);
     return runner;
 }
 
@@ -21,9 +22,7 @@ ProgramRunner& currentRunner()
 
 ProgramRunner setProgramRunner(ProgramRunner runner)
 {
-    ProgramRunner previous = std::move(currentRunner());
-    currentRunner() = runner ? std::move(runner) : ProgramRunner(platform::runProgramByName);
-    return previous;
+    return currentRunner().replace(std::move(runner));
 }
 
 bool runAcquisitionProgram()

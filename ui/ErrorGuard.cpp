@@ -1,19 +1,19 @@
 #include "ui/ErrorGuard.h"
 
 #include "platform/Error.h"
+#include "ui/Seam.h"
 
 #include <QApplication>
 #include <QMessageBox>
-
 #include <exception>
 
 namespace ui {
 
 namespace {
 
-ErrorPresenter& currentPresenter()
+Seam<void(const QString&)>& currentPresenter()
 {
-    static ErrorPresenter presenter = showErrorBox;
+    static Seam<void(const QString&)> presenter(showErrorBox);
     return presenter;
 }
 
@@ -28,12 +28,13 @@ void showErrorBox(const QString& text)
 
 ErrorPresenter setErrorPresenter(ErrorPresenter presenter)
 {
-    ErrorPresenter previous = std::move(currentPresenter());
-    currentPresenter() = presenter ? std::move(presenter) : ErrorPresenter(showErrorBox);
-    return previous;
+    return currentPresenter().replace(std::move(presenter));
 }
 
-void presentError(const QString& text) { currentPresenter()(text); }
+void presentError(const QString& text)
+{
+    currentPresenter()(text);
+}
 
 void runGuarded(const std::function<void()>& handler) noexcept
 {

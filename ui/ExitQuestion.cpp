@@ -1,5 +1,7 @@
 #include "ui/ExitQuestion.h"
 
+#include "ui/Seam.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -7,9 +9,9 @@ namespace ui {
 
 namespace {
 
-ExitQuestion& currentQuestion()
+Seam<bool(QWidget*)>& currentQuestion()
 {
-    static ExitQuestion question = showExitQuestion;
+    static Seam<bool(QWidget*)> question(showExitQuestion);
     return question;
 }
 
@@ -49,9 +51,7 @@ bool showExitQuestion(QWidget* parent)
 
 ExitQuestion setExitQuestion(ExitQuestion question)
 {
-    ExitQuestion previous = std::move(currentQuestion());
-    currentQuestion() = question ? std::move(question) : ExitQuestion(showExitQuestion);
-    return previous;
+    return currentQuestion().replace(std::move(question));
 }
 
 bool askExitQuestion(QWidget* parent)

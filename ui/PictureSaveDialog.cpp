@@ -1,5 +1,7 @@
 #include "ui/PictureSaveDialog.h"
 
+#include "ui/Seam.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -17,9 +19,9 @@ QString defaultChooser(QWidget* parent)
     return dialog.exec(parent);
 }
 
-PictureFileChooser& currentChooser()
+Seam<QString(QWidget*)>& currentChooser()
 {
-    static PictureFileChooser chooser = defaultChooser;
+    static Seam<QString(QWidget*)> chooser(defaultChooser);
     return chooser;
 }
 
@@ -71,7 +73,7 @@ void SavePictureDialog::configure(QFileDialog& dialog, QLabel* preview) const
     if (!m_lastFile.isEmpty()) dialog.selectFile(m_lastFile);
 
     if (auto* sidebar = dialog.findChild<QWidget*>(QStringLiteral("sidebar"))) sidebar->hide();
-    dialog.resize(860, 480);  // the file list and the preview side by side without crowding
+    dialog.resize(860, 480); // the file list and the preview side by side without crowding
 
     preview->setObjectName(QStringLiteral("PicturePreview"));
     preview->setFixedSize(PreviewBox);
@@ -97,9 +99,7 @@ QString SavePictureDialog::exec(QWidget* parent)
 
 PictureFileChooser setPictureFileChooser(PictureFileChooser chooser)
 {
-    PictureFileChooser previous = std::move(currentChooser());
-    currentChooser() = chooser ? std::move(chooser) : PictureFileChooser(defaultChooser);
-    return previous;
+    return currentChooser().replace(std::move(chooser));
 }
 
 QString choosePictureFile(QWidget* parent)

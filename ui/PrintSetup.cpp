@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/Messages.h"
+#include "ui/Seam.h"
 
 #include <QAbstractPrintDialog>
 #include <QPageLayout>
@@ -32,15 +33,15 @@ bool systemPrintSetup(QPrinter& printer, QWidget* parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-PrinterSource& currentSource()
+Seam<QPrinter*()>& currentSource()
 {
-    static PrinterSource source = systemPrinter;
+    static Seam<QPrinter*()> source(systemPrinter);
     return source;
 }
 
-PrintSetupDialog& currentDialog()
+Seam<bool(QPrinter&, QWidget*)>& currentDialog()
 {
-    static PrintSetupDialog dialog = systemPrintSetup;
+    static Seam<bool(QPrinter&, QWidget*)> dialog(systemPrintSetup);
     return dialog;
 }
 
@@ -48,16 +49,12 @@ PrintSetupDialog& currentDialog()
 
 PrinterSource setPrinterSource(PrinterSource source)
 {
-    PrinterSource previous = std::move(currentSource());
-    currentSource() = source ? std::move(source) : PrinterSource(systemPrinter);
-    return previous;
+    return currentSource().replace(std::move(source));
 }
 
 PrintSetupDialog setPrintSetupDialog(PrintSetupDialog dialog)
 {
-    PrintSetupDialog previous = std::move(currentDialog());
-    currentDialog() = dialog ? std::move(dialog) : PrintSetupDialog(systemPrintSetup);
-    return previous;
+    return currentDialog().replace(std::move(dialog));
 }
 
 QPrinter& landscapePrinter()
