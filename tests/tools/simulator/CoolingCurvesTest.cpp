@@ -38,6 +38,16 @@ QByteArray describe(std::uint32_t seed, int chamber, const QString& detail)
     return QStringLiteral("seed %1, chamber %2: %3").arg(seed).arg(chamber).arg(detail).toUtf8();
 }
 
+// Columns points and step: the shortest, the default and the longest run.
+void addRunLengthRows()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("step");
+    QTest::newRow("shortest, 120 points every 30 s") << 120 << 30;
+    QTest::newRow("default, 180 points every 60 s") << 180 << 60;
+    QTest::newRow("longest, 250 points every 240 s") << 250 << 240;
+}
+
 } // namespace
 
 // How the simulated chambers cool and how the program's own smoothing and result curves read them.
@@ -47,7 +57,8 @@ class CoolingCurvesTest final : public QObject {
 private Q_SLOTS:
     void programReadsCleanCurves_data()
     {
-        modelcases::addConfigurationRows({{120, 60}, {180, 60}, {250, 60}, {120, 30}, {120, 240}, {250, 240}});
+        modelcases::addConfigurationRows(
+            {{120, 60}, {180, 60}, {250, 60}, {120, 30}, {120, 240}, {250, 240}});
     }
 
     // The quartic the program smooths with follows every chamber's temperature closely, the freezing
@@ -120,24 +131,14 @@ private Q_SLOTS:
 
     // Newton cooling: every chamber falls fast at first and ever more slowly, roughly by the same factor
     // from one third of the run to the next, without a corner onto a flat floor, and ends near −18…−20 °C.
-    void chambersCoolByNewtonsLaw_data()
-    {
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("step");
-        QTest::newRow("shortest, every 30 s") << 120 << 30;
-        QTest::newRow("default") << 180 << 60;
-        QTest::newRow("longest, every 240 s") << 250 << 240;
-    }
+    void chambersCoolByNewtonsLaw_data() { addRunLengthRows(); }
 
     void chambersCoolByNewtonsLaw()
     {
         QFETCH(int, points);
         QFETCH(int, step);
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-            SimulationOptions options;
-            options.points = points;
-            options.stepSeconds = step;
-            options.seed = seed;
+            const SimulationOptions options = modelcases::options(0, false, points, step, seed);
             const testdata::TestRecord record = decodedRecord(simulator::simulateTest(options));
             for (int k = 1; k <= 4; ++k) {
                 const auto& T = record.ChamberTemperature[k];
@@ -189,24 +190,14 @@ private Q_SLOTS:
     // own doing: nothing before the pore water freezes; then its latent heat lifts the chamber by a few
     // tenths of a kelvin for a few points and leaves it as it was, and its ice expands at once and then
     // levels off.
-    void freezingSampleAgainstEmptyChamber_data()
-    {
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("step");
-        QTest::newRow("120 points every 30 s") << 120 << 30;
-        QTest::newRow("default") << 180 << 60;
-        QTest::newRow("250 points every 240 s") << 250 << 240;
-    }
+    void freezingSampleAgainstEmptyChamber_data() { addRunLengthRows(); }
 
     void freezingSampleAgainstEmptyChamber()
     {
         QFETCH(int, points);
         QFETCH(int, step);
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-            SimulationOptions options;
-            options.points = points;
-            options.stepSeconds = step;
-            options.seed = seed;
+            SimulationOptions options = modelcases::options(0, false, points, step, seed);
             const SimulatedTest full = simulator::simulateTest(options);
             options.present = {false, false, false};
             const SimulatedTest empty = simulator::simulateTest(options);
