@@ -28,23 +28,23 @@ std::optional<Captions> readoutCaptions(int chartKind)
     }
 }
 
-SlotRange slotRangeOf(const testdata::TestRecord& record, int chamber, int chartKind,
+SlotRange slotRangeOf(const records::TestRecord& record, int chamber, int chartKind,
                       const ResultCurves& curves, int previousMaximum)
 {
     const int count = record.ChamberPointCount[chamber];
     SlotRange range{0, count > 0 ? count - 1 : previousMaximum};
-    if (chartKind == ResultKind && chamber <= testdata::MeasuringChambers && curves[chamber])
+    if (chartKind == ResultKind && chamber <= records::MeasuringChambers && curves[chamber])
         range = {curves[chamber]->first, curves[chamber]->last};
     return range;
 }
 
 } // namespace
 
-ChamberSelection SelectChamber(const ChamberFlags& shown, const testdata::TestRecord& record, int chartKind,
+ChamberSelection SelectChamber(const ChamberFlags& shown, const records::TestRecord& record, int chartKind,
                                const ResultCurves& curves, int previousMaximum)
 {
     ChamberSelection selection;
-    for (int k = 1; k <= testdata::ChamberCount && !selection.chamber; ++k) {
+    for (int k = 1; k <= records::ChamberCount && !selection.chamber; ++k) {
         if (shown[k]) selection.chamber = k;
     }
     if (selection.chamber) {

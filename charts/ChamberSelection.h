@@ -1,14 +1,14 @@
 #pragma once
 
 #include "charts/ResultChart.h"
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 #include <QString>
 #include <optional>
 
 namespace charts {
 
-using ChamberFlags = testdata::ByChamber<bool, testdata::ChamberCount>;
+using ChamberFlags = records::ByChamber<bool, records::ChamberCount>;
 
 /// Slots the cursor track bar runs over, minimum .. maximum inclusive.
 struct SlotRange {
@@ -33,7 +33,7 @@ struct ChamberSelection {
 /// the range still matches the chamber's points when the user switches to another kind.
 /// A chamber without points (N ≤ 0) cannot give a range, so the range then runs from 0 to
 /// `previousMaximum` and the cursor reads nothing on it.
-ChamberSelection SelectChamber(const ChamberFlags& shown, const testdata::TestRecord& record, int chartKind,
+ChamberSelection SelectChamber(const ChamberFlags& shown, const records::TestRecord& record, int chartKind,
                                const ResultCurves& curves, int previousMaximum);
 
 } // namespace charts

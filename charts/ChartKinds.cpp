@@ -38,7 +38,7 @@ std::optional<int> chartKindOfItem(int index)
     return index + 1;
 }
 
-void ApplyChartKind(chartengine::Chart& chart, testdata::TestRecord& record, const ChartKindRequest& request,
+void ApplyChartKind(chartengine::Chart& chart, records::TestRecord& record, const ChartKindRequest& request,
                     int& chartKind, ResultCurves& curves, const std::function<void()>& updateChamberSelection)
 {
     if (const std::optional<int> kind = chartKindOfItem(request.selectedItem)) {

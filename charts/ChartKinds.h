@@ -1,7 +1,7 @@
 #pragma once
 
 #include "charts/ResultChart.h"
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 #include <QString>
 #include <functional>
@@ -46,7 +46,7 @@ struct ChartKindRequest {
 /// fills only once a record is loaded (until then the former curves stay under the new title). In every
 /// case, also with no item selected, `updateChamberSelection` is called last.
 /// Throws platform::Error when a result curve's chord divides by zero; the selection is then not redone.
-void ApplyChartKind(chartengine::Chart& chart, testdata::TestRecord& record, const ChartKindRequest& request,
+void ApplyChartKind(chartengine::Chart& chart, records::TestRecord& record, const ChartKindRequest& request,
                     int& chartKind, ResultCurves& curves,
                     const std::function<void()>& updateChamberSelection);
 

@@ -17,10 +17,10 @@ QString temperatureText(double celsius)
 } // namespace
 
 std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
-                                        const testdata::TestRecord& record, const ResultCurves& curves)
+                                        const records::TestRecord& record, const ResultCurves& curves)
 {
-    if (chamber < 1 || chamber > testdata::ChamberCount) return std::nullopt;
-    if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= testdata::PointSlots)
+    if (chamber < 1 || chamber > records::ChamberCount) return std::nullopt;
+    if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= records::PointSlots)
         return std::nullopt;
     const auto i = static_cast<std::size_t>(slot);
     const double t = record.ChamberTime[chamber][i];
@@ -45,7 +45,7 @@ std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
         readout.secondText = temperatureText(T);
         break;
     case ResultKind: {
-        if (chamber > testdata::MeasuringChambers) return std::nullopt;
+        if (chamber > records::MeasuringChambers) return std::nullopt;
         const std::optional<processing::ResultRange>& curve = curves[chamber];
         if (!curve || slot < curve->first || slot > curve->last) return std::nullopt;
         readout.x = t;

@@ -3,7 +3,7 @@
 #include "chartengine/LineSeries.h"
 #include "chartengine/Range.h"
 #include "charts/ResultChart.h"
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 #include <QString>
 #include <array>
@@ -27,7 +27,7 @@ struct CursorReadout {
 /// there is nothing to read: no kind applied yet, a slot outside the chamber's measured points, and in the
 /// result kind a chamber without a result curve (chamber 4 always) or a slot outside its curve.
 std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
-                                        const testdata::TestRecord& record, const ResultCurves& curves);
+                                        const records::TestRecord& record, const ResultCurves& curves);
 
 /// The cursor line at `x` over the whole value axis: (x, top), then (x, bottom), black, without labels.
 std::array<chartengine::ChartPoint, 2> CursorLine(double x, chartengine::Range valueAxis);

@@ -11,8 +11,8 @@ namespace charts {
 
 namespace {
 
-using testdata::ChamberCount;
-using testdata::PointSlots;
+using records::ChamberCount;
+using records::PointSlots;
 
 struct ChamberPoint {
     double x;
@@ -26,13 +26,13 @@ std::size_t at(int slot)
 
 /// Chambers 1..3 are drawn only when present; the fourth channel has no flag and is drawn from its
 /// count alone.
-bool drawsChamber(const testdata::TestRecord& record, int chamber)
+bool drawsChamber(const records::TestRecord& record, int chamber)
 {
     return chamber == ChamberCount || record.isPresent(chamber);
 }
 
 /// The fourth channel's last measured point is left out of the temperature kinds.
-int drawnSlots(const testdata::TestRecord& record, int chamber, bool temperatureKind)
+int drawnSlots(const records::TestRecord& record, int chamber, bool temperatureKind)
 {
     const int count = record.ChamberPointCount[chamber];
     return chamber == ChamberCount && temperatureKind ? count - 1 : count;
@@ -45,7 +45,7 @@ void addChamberPoint(chartengine::Chart& chart, int chamber, double x, double y)
 
 } // namespace
 
-void FillVolumeTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record)
+void FillVolumeTimeChart(chartengine::Chart& chart, const records::TestRecord& record)
 {
     ClearKindSeries(chart);
     for (int i = 0; i < PointSlots; ++i) {
@@ -56,7 +56,7 @@ void FillVolumeTimeChart(chartengine::Chart& chart, const testdata::TestRecord& 
     }
 }
 
-void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record, bool fridgeCurve)
+void FillTemperatureTimeChart(chartengine::Chart& chart, const records::TestRecord& record, bool fridgeCurve)
 {
     ClearKindSeries(chart);
     for (int i = 0; i < PointSlots; ++i) {
@@ -71,14 +71,14 @@ void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRec
     }
 }
 
-void FillVolumeTemperatureChart(chartengine::Chart& chart, const testdata::TestRecord& record)
+void FillVolumeTemperatureChart(chartengine::Chart& chart, const records::TestRecord& record)
 {
     ClearKindSeries(chart);
     for (int k = 1; k <= ChamberCount; ++k) {
         if (!drawsChamber(record, k)) continue;
-        const testdata::PointSeries& temperature = record.ChamberTemperature[k];
+        const records::PointSeries& temperature = record.ChamberTemperature[k];
         std::vector<ChamberPoint> points;
-        points.reserve(testdata::PointSlots);
+        points.reserve(records::PointSlots);
         for (int i = 0; i < drawnSlots(record, k, true) && i < PointSlots; ++i) {
             // Slot 0 has no earlier temperature to rise from, so it counts as not rising and is drawn:
             // the warm end of the curve starts at the first measured point.

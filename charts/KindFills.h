@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 namespace chartengine {
 class Chart;
@@ -14,14 +14,14 @@ class Chart;
 namespace charts {
 
 /// Kind 1: volume change (cm³) against time (s) of every chamber.
-void FillVolumeTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record);
+void FillVolumeTimeChart(chartengine::Chart& chart, const records::TestRecord& record);
 
 /// Kind 2: temperature (°C) against time (s) of every chamber; with `fridgeCurve` also the refrigerator
 /// temperature against chamber 1's times, whether chamber 1 is present or not.
-void FillTemperatureTimeChart(chartengine::Chart& chart, const testdata::TestRecord& record,
+void FillTemperatureTimeChart(chartengine::Chart& chart, const records::TestRecord& record,
                               bool fridgeCurve);
 
 /// Kind 3: volume change (cm³) against temperature (°C), only where the temperature does not rise.
-void FillVolumeTemperatureChart(chartengine::Chart& chart, const testdata::TestRecord& record);
+void FillVolumeTemperatureChart(chartengine::Chart& chart, const records::TestRecord& record);
 
 } // namespace charts

@@ -5,12 +5,12 @@
 
 namespace charts {
 
-void FillResultChart(chartengine::Chart& chart, testdata::TestRecord& record, ResultCurves& curves)
+void FillResultChart(chartengine::Chart& chart, records::TestRecord& record, ResultCurves& curves)
 {
     const auto minimumFound = processing::FindCharacteristicPoint(record);
     ClearKindSeries(chart);
     curves = {};
-    for (int k = 1; k <= testdata::MeasuringChambers; ++k) {
+    for (int k = 1; k <= records::MeasuringChambers; ++k) {
         if (!record.isPresent(k)) continue;
         const std::optional<processing::ResultRange> range =
             processing::ComputeResultCurve(record, k, minimumFound[k]);

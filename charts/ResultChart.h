@@ -1,7 +1,7 @@
 #pragma once
 
 #include "processing/ResultCurve.h"
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 #include <optional>
 
@@ -12,7 +12,7 @@ class Chart;
 namespace charts {
 
 /// The slots of the result curve each chamber 1..3 has on the chart now; none for a chamber without one.
-using ResultCurves = testdata::ByChamber<std::optional<processing::ResultRange>, testdata::MeasuringChambers>;
+using ResultCurves = records::ByChamber<std::optional<processing::ResultRange>, records::MeasuringChambers>;
 
 /// The result kind: finds the characteristic points, empties the series every kind rebuilds, then for
 /// each present chamber 1..3 computes its result curve and adds (t, sample volume change in cm³) for the
@@ -21,6 +21,6 @@ using ResultCurves = testdata::ByChamber<std::optional<processing::ResultRange>,
 /// `curves` is rewritten as the fill goes, so that it stays true when a chamber's chord divides by zero:
 /// the platform::Error then propagates with the earlier chambers' curves drawn and recorded, and the
 /// chambers from the failing one on without a curve.
-void FillResultChart(chartengine::Chart& chart, testdata::TestRecord& record, ResultCurves& curves);
+void FillResultChart(chartengine::Chart& chart, records::TestRecord& record, ResultCurves& curves);
 
 } // namespace charts

@@ -12,13 +12,13 @@ constexpr int ChordSpan = 8; // slots between the chord's two points
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-int measuredSlots(const testdata::TestRecord& record, int chamber)
+int measuredSlots(const records::TestRecord& record, int chamber)
 {
-    return std::clamp(record.ChamberPointCount[chamber], 0, testdata::PointSlots);
+    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
 }
 
 /// A minimum of the volume change at slot j: not above the previous point, below the next two.
-bool isMinimumAt(const testdata::PointSeries& volumeChange, int j)
+bool isMinimumAt(const records::PointSeries& volumeChange, int j)
 {
     const double v = volumeChange[at(j)];
     return v <= volumeChange[at(j - 1)] && v < volumeChange[at(j + 1)] && v < volumeChange[at(j + 2)];
@@ -26,13 +26,13 @@ bool isMinimumAt(const testdata::PointSeries& volumeChange, int j)
 
 } // namespace
 
-testdata::ByChamber<bool, testdata::MeasuringChambers> FindCharacteristicPoint(testdata::TestRecord& record)
+records::ByChamber<bool, records::MeasuringChambers> FindCharacteristicPoint(records::TestRecord& record)
 {
-    testdata::ByChamber<bool, testdata::MeasuringChambers> found;
-    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+    records::ByChamber<bool, records::MeasuringChambers> found;
+    for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         if (!record.isPresent(chamber)) continue;
-        const testdata::PointSeries& volumeChange = record.ChamberVolumeChange[chamber];
-        const testdata::PointSeries& temperature = record.ChamberTemperature[chamber];
+        const records::PointSeries& volumeChange = record.ChamberVolumeChange[chamber];
+        const records::PointSeries& temperature = record.ChamberTemperature[chamber];
         const int count = measuredSlots(record, chamber);
         bool settled = false;
         for (int j = 2; j <= count - 3 && !settled; ++j) {
@@ -45,9 +45,9 @@ testdata::ByChamber<bool, testdata::MeasuringChambers> FindCharacteristicPoint(t
     return found;
 }
 
-std::optional<ResultRange> ComputeResultCurve(testdata::TestRecord& record, int chamber, bool minimumFound)
+std::optional<ResultRange> ComputeResultCurve(records::TestRecord& record, int chamber, bool minimumFound)
 {
-    if (chamber < 1 || chamber > testdata::MeasuringChambers || !record.isPresent(chamber))
+    if (chamber < 1 || chamber > records::MeasuringChambers || !record.isPresent(chamber))
         return std::nullopt;
     record.ChordWindow = ChordSpan;
     const int i0 = record.CharacteristicIndex[chamber];
@@ -56,15 +56,15 @@ std::optional<ResultRange> ComputeResultCurve(testdata::TestRecord& record, int 
     // the measured points gives no curve rather than one read from slots that do not belong to it.
     if (!minimumFound || i0 < ChordSpan || i0 > last) return std::nullopt;
 
-    const testdata::PointSeries& dV = record.ChamberVolumeChange[chamber];
-    const testdata::PointSeries& T = record.ChamberTemperature[chamber];
+    const records::PointSeries& dV = record.ChamberVolumeChange[chamber];
+    const records::PointSeries& T = record.ChamberTemperature[chamber];
     const int first = i0 - ChordSpan;
     const long double rise = static_cast<long double>(dV[at(i0)]) - dV[at(first)];
     const long double run = static_cast<long double>(T[at(i0)]) - T[at(first)];
     const double a = static_cast<double>(platform::checkedDivide(rise, run));
     const double b = static_cast<double>(dV[at(i0)] - static_cast<long double>(a) * T[at(i0)]);
 
-    testdata::PointSeries& result = record.SampleVolumeChange[chamber];
+    records::PointSeries& result = record.SampleVolumeChange[chamber];
     for (int j = first; j <= last; ++j)
         result[at(j)] = static_cast<double>(dV[at(j)] - static_cast<long double>(a) * T[at(j)] - b);
     return ResultRange{first, last};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 #include <optional>
 
@@ -10,7 +10,7 @@ namespace processing {
 /// the volume change whose temperature is below 0 °C (else the last minimum found). Writes
 /// CharacteristicIndex only where a minimum is found; returns, per chamber, whether one was found in
 /// this record.
-testdata::ByChamber<bool, testdata::MeasuringChambers> FindCharacteristicPoint(testdata::TestRecord& record);
+records::ByChamber<bool, records::MeasuringChambers> FindCharacteristicPoint(records::TestRecord& record);
 
 /// Slots of a result curve, first .. last inclusive.
 struct ResultRange {
@@ -24,6 +24,6 @@ struct ResultRange {
 /// SampleVolumeChange. Sets ChordWindow to 8. Returns nothing (and writes no curve) when the chamber had
 /// no minimum in this record or its index is below 8. Throws platform::Error when the chord's two
 /// temperatures are equal (division by zero).
-std::optional<ResultRange> ComputeResultCurve(testdata::TestRecord& record, int chamber, bool minimumFound);
+std::optional<ResultRange> ComputeResultCurve(records::TestRecord& record, int chamber, bool minimumFound);
 
 } // namespace processing

@@ -36,18 +36,18 @@ double rowVolume(const std::array<std::optional<QString>, GridColumns>& row)
 
 } // namespace
 
-ResultsGrid FillResultsGrid(testdata::TestRecord& record, const testdata::CellHeader& header)
+ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header)
 {
     ResultsGrid grid;
     auto& cells = grid.cells;
 
-    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+    for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         cells[at(chamber - 1)][0] = integerText(header.dimensions[chamber][0]);
         cells[at(chamber - 1)][1] = integerText(header.dimensions[chamber][1]);
     }
 
     grid.cube = header.isCube();
-    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber)
+    for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber)
         cells[at(chamber - 1)][2] = grid.cube ? integerText(header.dimensions[chamber][2]) : QString();
     if (grid.cube) {
         cells[NominalRow][0] = cells[NominalRow][1] = cells[NominalRow][2] = QStringLiteral("100");
@@ -62,7 +62,7 @@ ResultsGrid FillResultsGrid(testdata::TestRecord& record, const testdata::CellHe
         cells[at(row)][VolumeColumn] = platform::formatFixed(volume, 4, 2);
     }
 
-    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+    for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         if (!record.isPresent(chamber)) continue;
         auto& row = cells[at(chamber - 1)];
         const double volumeChange =
@@ -80,7 +80,7 @@ ResultsGrid FillResultsGrid(testdata::TestRecord& record, const testdata::CellHe
         static_cast<double>(static_cast<long double>(header.MeanRelativeVolumeChange) / 1000.0L));
     grid.gradeText = gradeName(header.GradeIndex);
 
-    for (int row = 0; row < testdata::MeasuringChambers; ++row)
+    for (int row = 0; row < records::MeasuringChambers; ++row)
         cells[at(row)][TreatmentColumn] = integerText(header.treatment);
 
     return grid;

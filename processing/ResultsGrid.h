@@ -1,7 +1,7 @@
 #pragma once
 
-#include "testdata/CellHeader.h"
-#include "testdata/TestRecord.h"
+#include "records/CellHeader.h"
+#include "records/TestRecord.h"
 
 #include <QString>
 
@@ -28,6 +28,6 @@ struct ResultsGrid {
 /// ChamberPresent must already hold this test's flags.
 /// Throws platform::Error on a present chamber whose sample volume is zero (division by zero); the
 /// record may then be partly written, so callers fill a copy and keep it only on success.
-ResultsGrid FillResultsGrid(testdata::TestRecord& record, const testdata::CellHeader& header);
+ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header);
 
 } // namespace processing

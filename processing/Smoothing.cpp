@@ -23,14 +23,14 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 /// The measured slots of a chamber that lie inside the series (a count is never above 255 in a file,
 /// but a record can be filled by hand).
-int measuredSlots(const testdata::TestRecord& record, int chamber)
+int measuredSlots(const records::TestRecord& record, int chamber)
 {
-    return std::clamp(record.ChamberPointCount[chamber], 0, testdata::PointSlots);
+    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
 }
 
 /// Whether the times of the measured slots take at least `wanted` different values; fewer make the
 /// normal equations of a polynomial with `wanted` coefficients singular.
-bool hasDistinctTimes(const testdata::PointSeries& times, int count, int wanted)
+bool hasDistinctTimes(const records::PointSeries& times, int count, int wanted)
 {
     std::array<double, SmoothingDegree + 1> seen{};
     int found = 0;
@@ -61,17 +61,17 @@ double evaluatePolynomial(const std::array<double, 10>& coefficients, double x)
 
 } // namespace
 
-void FitPolynomial(testdata::TestRecord& record, int chamber, int degree, int count, int start)
+void FitPolynomial(records::TestRecord& record, int chamber, int degree, int count, int start)
 {
     if (degree < 0 || degree > MaxDegree) throw std::out_of_range("polynomial degree outside 0..9");
-    if (chamber < 1 || chamber > testdata::ChamberCount) throw std::out_of_range("chamber outside 1..4");
+    if (chamber < 1 || chamber > records::ChamberCount) throw std::out_of_range("chamber outside 1..4");
     const int m = degree + 1;
     // Only slots inside the series take part: a range reaching past slot 255 or before slot 0 is cut.
     const int first = std::max(start, 0);
-    const int end = std::min(start + std::max(count, 0), testdata::PointSlots);
+    const int end = std::min(start + std::max(count, 0), records::PointSlots);
 
-    const testdata::PointSeries& times = record.ChamberTime[chamber];
-    const testdata::PointSeries& temperatures = record.ChamberTemperature[chamber];
+    const records::PointSeries& times = record.ChamberTime[chamber];
+    const records::PointSeries& temperatures = record.ChamberTemperature[chamber];
     Vector S{};
     Vector B{};
     Vector U{};
@@ -113,10 +113,10 @@ void FitPolynomial(testdata::TestRecord& record, int chamber, int degree, int co
     for (int p = 0; p <= degree; ++p) record.PolyCoef[at(p)] = U[at(p + 1)];
 }
 
-std::vector<int> SmoothTemperatures(testdata::TestRecord& record)
+std::vector<int> SmoothTemperatures(records::TestRecord& record)
 {
     std::vector<int> skipped;
-    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+    for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         if (!record.isPresent(chamber)) continue;
         const int count = measuredSlots(record, chamber);
         if (!hasDistinctTimes(record.ChamberTime[chamber], count, SmoothingDegree + 1)) {
@@ -124,7 +124,7 @@ std::vector<int> SmoothTemperatures(testdata::TestRecord& record)
             continue;
         }
         FitPolynomial(record, chamber, SmoothingDegree, count, 0);
-        testdata::PointSeries& temperatures = record.ChamberTemperature[chamber];
+        records::PointSeries& temperatures = record.ChamberTemperature[chamber];
         for (int i = 0; i < count; ++i)
             temperatures[at(i)] = evaluatePolynomial(record.PolyCoef, record.ChamberTime[chamber][at(i)]);
     }

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "processing/ResultsGrid.h"
-#include "testdata/CellHeader.h"
-#include "testdata/HeaderTexts.h"
-#include "testdata/RecordStore.h"
-#include "testdata/TestRecord.h"
+#include "records/CellHeader.h"
+#include "records/HeaderTexts.h"
+#include "records/RecordStore.h"
+#include "records/TestRecord.h"
 
 /// Everything the main window shows for one test, computed before anything on screen changes.
 struct DecodedTest {
-    testdata::CellHeader header;
-    testdata::HeaderTexts texts;
-    testdata::TestRecord record;           ///< measurements decoded, grid values and smoothing applied
+    records::CellHeader header;
+    records::HeaderTexts texts;
+    records::TestRecord record;           ///< measurements decoded, grid values and smoothing applied
     processing::ResultsGrid grid;
 };
 
@@ -19,4 +19,4 @@ struct DecodedTest {
 /// what a decode leaves alone (the values of absent chambers, the characteristic points), exactly as an
 /// in-place decode would. Throws platform::Error for an invalid time or date or a division by zero in the
 /// grid; `onScreen` is never touched, so a test that cannot be decoded changes nothing.
-DecodedTest decodeTest(const testdata::Slot& slot, const testdata::TestRecord& onScreen);
+DecodedTest decodeTest(const records::Slot& slot, const records::TestRecord& onScreen);

@@ -1,7 +1,7 @@
 #include "ui/TestLoader.h"
 
 #include "platform/Paths.h"
-#include "testdata/CellFileReader.h"
+#include "records/CellFileReader.h"
 #include "ui/DecodedTest.h"
 #include "ui/ProgramState.h"
 #include "ui/TestScreen.h"
@@ -47,10 +47,10 @@ void TestLoader::loadFile(const QString& path)
     ProgramState& state = m_form.state();
     const CurrentDirectoryRestorer restorer(state.ProgramFolder);
 
-    const testdata::LoadedFile file = testdata::readCellFile(path, m_buffer);
-    testdata::Slot& slot = state.RecordStore.slot(file.testNumber);
+    const records::LoadedFile file = records::readCellFile(path, m_buffer);
+    records::Slot& slot = state.RecordStore.slot(file.testNumber);
     m_candidate = slot;
-    testdata::overlayFile(m_candidate, m_buffer, file.size);
+    records::overlayFile(m_candidate, m_buffer, file.size);
     const DecodedTest decoded = decodeTest(m_candidate, state.TestRecord);
 
     // From here on the file is taken.

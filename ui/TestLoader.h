@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +29,6 @@ private:
     void listInSelector(quint16 testNumber);
 
     TForm1& m_form;
-    testdata::ReadBuffer m_buffer{};
-    testdata::Slot m_candidate{};
+    records::ReadBuffer m_buffer{};
+    records::Slot m_candidate{};
 };

@@ -3,8 +3,8 @@
 
 #include "platform/Error.h"
 #include "platform/Paths.h"
-#include "testdata/LoadMessages.h"
-#include "testdata/TestNumberText.h"
+#include "records/LoadMessages.h"
+#include "records/TestNumberText.h"
 #include "ui/DecodedTest.h"
 #include "ui/OpenCellFilesDialog.h"
 #include "ui/ProgramState.h"
@@ -25,15 +25,15 @@ void TForm1::ComboBox1Change()
 {
     const QString text = ComboBox1->currentText();
     // An empty text shows the current test again.
-    const quint16 testNumber = text.isEmpty() ? m_state.CurrentTestNumber : testdata::selectorTestNumber(text);
+    const quint16 testNumber = text.isEmpty() ? m_state.CurrentTestNumber : records::selectorTestNumber(text);
     if (testNumber == 0) return;
     DecodeTestRecord(testNumber);
 }
 
 void TForm1::DecodeTestRecord(quint16 testNumber)
 {
-    if (!testdata::RecordStore::holdsTestNumber(testNumber))
-        throw platform::Error(testdata::messages::selectorNumberOutOfRange(testNumber));
+    if (!records::RecordStore::holdsTestNumber(testNumber))
+        throw platform::Error(records::messages::selectorNumberOutOfRange(testNumber));
     // Decoded aside first: a test that fails to decode leaves the previous one on screen, whole.
     showDecodedTest(*this, testNumber, decodeTest(m_state.RecordStore.slot(testNumber), m_state.TestRecord));
     ApplyChartKind();

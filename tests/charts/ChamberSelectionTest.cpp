@@ -79,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, expectedFirstCaption);
         QFETCH(QString, expectedSecondCaption);
 
-        const testdata::TestRecord record = coolingRecord(pointCounts);
+        const records::TestRecord record = coolingRecord(pointCounts);
         charts::ChamberFlags shown;
         for (QChar digit : shownChambers)
             shown[digit.digitValue()] = true;
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void absentChamberIsSelectedAllTheSame()
     {
-        const testdata::TestRecord record = coolingRecord({40, 36, 30, 25}, {0, 0, 1});
+        const records::TestRecord record = coolingRecord({40, 36, 30, 25}, {0, 0, 1});
         charts::ChamberFlags shown;
         shown[2] = shown[3] = true;
         const charts::ChamberSelection selection = charts::SelectChamber(shown, record, 1, {}, 256);

@@ -2,7 +2,7 @@
 
 #include "chartengine/Chart.h"
 #include "charts/SeriesLayout.h"
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 
 #include <QPointF>
 #include <array>
@@ -34,21 +34,21 @@ inline std::unique_ptr<chartengine::Chart> makeChart()
 /// minimum at slot 20 (−4 °C), which puts the characteristic point at slot 19 and starts the result
 /// curves at slot 11. Times differ per chamber so that every point tells where it came from.
 /// `counts` are the point counts as decoded (chamber 4's already less 3).
-inline testdata::TestRecord coolingRecord(PointCounts counts = {40, 36, 30, 25},
+inline records::TestRecord coolingRecord(PointCounts counts = {40, 36, 30, 25},
                                           PresentFlags presentFlags = {1, 1, 1})
 {
-    testdata::TestRecord record;
-    for (int k = 1; k <= testdata::ChamberCount; ++k) {
+    records::TestRecord record;
+    for (int k = 1; k <= records::ChamberCount; ++k) {
         record.ChamberPointCount[k] = counts[at(k - 1)];
-        for (int i = 0; i < testdata::PointSlots; ++i) {
+        for (int i = 0; i < records::PointSlots; ++i) {
             record.ChamberTime[k][at(i)] = 60.0 * i + k;
             record.ChamberTemperature[k][at(i)] = 10.0 - 0.7 * i - 0.01 * k;
             record.ChamberVolumeChange[k][at(i)] = 0.001 * k * (i - 20) * (i - 20) - 0.5;
         }
     }
-    for (int k = 1; k <= testdata::MeasuringChambers; ++k)
+    for (int k = 1; k <= records::MeasuringChambers; ++k)
         record.ChamberPresent[k] = presentFlags[at(k - 1)];
-    for (int i = 0; i < testdata::PointSlots; ++i)
+    for (int i = 0; i < records::PointSlots; ++i)
         record.FridgeTemperature[at(i)] = -25.0 + 0.01 * i;
     return record;
 }

@@ -24,7 +24,7 @@ charts::ChartKindRequest request(int item, bool fridgeCurve = false, bool record
     return request;
 }
 
-void apply(chartengine::Chart& chart, testdata::TestRecord& record, const charts::ChartKindRequest& request,
+void apply(chartengine::Chart& chart, records::TestRecord& record, const charts::ChartKindRequest& request,
            int& chartKind, charts::ResultCurves& curves)
 {
     charts::ApplyChartKind(chart, record, request, chartKind, curves, [] {});
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QFETCH(bool, inverted);
         auto chart = makeChart();
         chart->addTitleLine(QStringLiteral("a title left from before"));
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         // Start from the inverted kind so that every kind must set the axis direction itself.
@@ -117,7 +117,7 @@ private Q_SLOTS:
     void noItemSelectedChangesNothingButTheSelection()
     {
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         apply(*chart, record, request(2), chartKind, curves);
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QFETCH(PresentFlags, presentFlags);
         QFETCH(SeriesCounts, expected);
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord(pointCounts, presentFlags);
+        records::TestRecord record = coolingRecord(pointCounts, presentFlags);
         int chartKind = 0;
         charts::ResultCurves curves;
         apply(*chart, record, request(item, fridgeCurve), chartKind, curves);
@@ -206,7 +206,7 @@ private Q_SLOTS:
     {
         QFETCH(int, item);
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         apply(*chart, record, request(item), chartKind, curves);
@@ -234,7 +234,7 @@ private Q_SLOTS:
     void refrigeratorCurve()
     {
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord({12, 36, 30, 25}, {0, 1, 1});
+        records::TestRecord record = coolingRecord({12, 36, 30, 25}, {0, 1, 1});
         charts::FillTemperatureTimeChart(*chart, record, true);
         const auto& points = chart->series(charts::FridgeSeries).points();
         QCOMPARE(points.size(), std::size_t{12});
@@ -270,9 +270,9 @@ private Q_SLOTS:
         QFETCH(std::vector<int>, drawnSlots);
         const int n = static_cast<int>(temperatures.size());
         // Chamber 1 measures n points, chamber 4 one more so that it draws the same n slots.
-        testdata::TestRecord record = coolingRecord({n, 0, 0, n + 1}, {1, 1, 1});
+        records::TestRecord record = coolingRecord({n, 0, 0, n + 1}, {1, 1, 1});
         for (int k : {1, 4}) {
-            for (int i = 0; i < testdata::PointSlots; ++i) {
+            for (int i = 0; i < records::PointSlots; ++i) {
                 record.ChamberTemperature[k][at(i)] = i < n ? temperatures[at(i)] : 100.0 + i;
                 record.ChamberVolumeChange[k][at(i)] = i; // the Y tells the slot
             }
@@ -300,7 +300,7 @@ private Q_SLOTS:
     {
         QFETCH(int, fromItem);
         QFETCH(int, toItem);
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         auto switched = makeChart();
@@ -317,7 +317,7 @@ private Q_SLOTS:
     void fillsLeaveTheOtherSeriesAlone()
     {
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         for (int number : {8, 9, 12, 13, 14, 15})
             chart->addPoint(number, 1, 1, QString(), Qt::black);
         int chartKind = 0;
@@ -331,7 +331,7 @@ private Q_SLOTS:
     void resultKindUpdatesTheSelectionBeforeAndAfterItsFill()
     {
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         apply(*chart, record, request(3), chartKind, curves);
@@ -361,7 +361,7 @@ private Q_SLOTS:
     void otherKindsUpdateTheSelectionOnceAfterTheFill()
     {
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         for (int item : {0, 1, 2}) {
@@ -375,7 +375,7 @@ private Q_SLOTS:
     void resultKindBeforeAnyFileChangesTextsOnly()
     {
         auto chart = makeChart();
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         int chartKind = 0;
         charts::ResultCurves curves;
         apply(*chart, record, request(0), chartKind, curves);

@@ -95,7 +95,7 @@ private Q_SLOTS:
         QFETCH(QString, secondText);
         QLocale::setDefault(decimalComma ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
 
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         record.ChamberTime[chamber][at(slot)] = time;
         record.ChamberVolumeChange[chamber][at(slot)] = volumeChange;
         record.ChamberTemperature[chamber][at(slot)] = temperature;
@@ -114,7 +114,7 @@ private Q_SLOTS:
 
     void resultKindReadsNothingWithoutACurve()
     {
-        const testdata::TestRecord record = coolingRecord();
+        const records::TestRecord record = coolingRecord();
         charts::ResultCurves curves;
         curves[1] = processing::ResultRange{11, 39};
         QVERIFY(charts::ReadCursor(4, 1, 20, record, curves).has_value());
@@ -137,7 +137,7 @@ private Q_SLOTS:
 
     void cursorLineGoesFromTopToBottomOfTheChart()
     {
-        const testdata::TestRecord record = coolingRecord();
+        const records::TestRecord record = coolingRecord();
         auto chart = makeChart();
         charts::FillVolumeTimeChart(*chart, record);
         const chartengine::Range valueAxis = chart->leftAxisRange();

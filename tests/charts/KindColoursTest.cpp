@@ -46,7 +46,7 @@ private Q_SLOTS:
         QFETCH(bool, chamber4Drawn);
         QFETCH(bool, fridgeDrawn);
         const auto chart = chartfixtures::makeChart();
-        testdata::TestRecord record = chartfixtures::coolingRecord();
+        records::TestRecord record = chartfixtures::coolingRecord();
         charts::ResultCurves curves;
         int chartKind = 0;
         charts::ChartKindRequest request;

@@ -4,7 +4,7 @@
 #include "platform/Error.h"
 #include "platform/Messages.h"
 #include "processing/Smoothing.h"
-#include "testdata/Measurements.h"
+#include "records/Measurements.h"
 #include "tests/charts/ChartFixtures.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/TestModel.h"
@@ -17,10 +17,10 @@ namespace {
 
 /// Chamber 1 alone, 120 points: the volume change has its one minimum at slot 31 (−0.5 °C), so the
 /// characteristic point is slot 30 and the curve runs over slots 22..119.
-testdata::TestRecord singleMinimumRecord()
+records::TestRecord singleMinimumRecord()
 {
-    testdata::TestRecord record = coolingRecord({120, 0, 0, 0}, {1, 0, 0});
-    for (int i = 0; i < testdata::PointSlots; ++i) {
+    records::TestRecord record = coolingRecord({120, 0, 0, 0}, {1, 0, 0});
+    for (int i = 0; i < records::PointSlots; ++i) {
         record.ChamberTemperature[1][at(i)] = 15.0 - 0.5 * i;
         record.ChamberVolumeChange[1][at(i)] = 0.002 * (i - 31) * (i - 31);
     }
@@ -28,14 +28,14 @@ testdata::TestRecord singleMinimumRecord()
 }
 
 /// A simulated test as a freshly started program decodes it: measurements, then smoothing.
-testdata::TestRecord decodedSimulation(const simulator::SimulatedTest& test)
+records::TestRecord decodedSimulation(const simulator::SimulatedTest& test)
 {
     const simulator::CellFile file = test.file();
-    testdata::Slot slot{};
-    for (int offset = 0; offset < file.size() && offset < testdata::SlotSize; ++offset)
+    records::Slot slot{};
+    for (int offset = 0; offset < file.size() && offset < records::SlotSize; ++offset)
         slot[at(offset)] = file.byteAt(offset);
-    testdata::TestRecord record;
-    testdata::decodeMeasurements(slot, record);
+    records::TestRecord record;
+    records::decodeMeasurements(slot, record);
     processing::SmoothTemperatures(record);
     return record;
 }
@@ -48,7 +48,7 @@ class ResultChartTest final : public QObject {
 private Q_SLOTS:
     void curveStartsEightSlotsBeforeTheCharacteristicPoint()
     {
-        testdata::TestRecord record = singleMinimumRecord();
+        records::TestRecord record = singleMinimumRecord();
         auto chart = makeChart();
         for (int number : kindSeries)
             chart->addPoint(number, 1, 1, QString(), Qt::black);
@@ -86,7 +86,7 @@ private Q_SLOTS:
 
     void everyPresentChamberInItsSeriesAndColour()
     {
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         auto chart = makeChart();
         charts::ResultCurves curves;
         charts::FillResultChart(*chart, record, curves);
@@ -119,11 +119,11 @@ private Q_SLOTS:
         QFETCH(int, chamber);
         QFETCH(int, presentFlag);
         QFETCH(QString, volumeShape);
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         record.ChamberPresent[chamber] = presentFlag;
         // An index left from an earlier record must not give this one a curve.
         record.CharacteristicIndex[chamber] = 15;
-        for (int i = 0; i < testdata::PointSlots; ++i) {
+        for (int i = 0; i < records::PointSlots; ++i) {
             double& dV = record.ChamberVolumeChange[chamber][at(i)];
             if (volumeShape == QLatin1String("falling")) dV = -0.01 * i;
             if (volumeShape == QLatin1String("early minimum")) dV = 0.001 * (i - 5) * (i - 5);
@@ -151,7 +151,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, equalVolumeChange);
         QFETCH(QString, message);
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         // Chamber 2's chord joins slots 11 and 19: give them one temperature.
         record.ChamberTemperature[2][11] = record.ChamberTemperature[2][19];
         if (equalVolumeChange) record.ChamberVolumeChange[2][19] = record.ChamberVolumeChange[2][11];
@@ -196,7 +196,7 @@ private Q_SLOTS:
         options.points = points;
         options.present = {true, chamber2Present, true};
         const simulator::SimulatedTest test = simulator::simulateTest(options);
-        testdata::TestRecord record = decodedSimulation(test);
+        records::TestRecord record = decodedSimulation(test);
         auto chart = makeChart();
         charts::ResultCurves curves;
         charts::FillResultChart(*chart, record, curves);

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <cmath>
 
-using testdata::TestRecord;
+using records::TestRecord;
 
 namespace {
 
@@ -25,7 +25,7 @@ TestRecord withDips(int count, const QList<Dip>& dips)
     TestRecord record;
     record.ChamberPresent[1] = 1;
     record.ChamberPointCount[1] = count;
-    for (int i = 0; i < testdata::PointSlots; ++i) {
+    for (int i = 0; i < records::PointSlots; ++i) {
         record.ChamberVolumeChange[1][at(i)] = 0.001 * i;
         record.ChamberTemperature[1][at(i)] = 5.0 + 0.01 * i;
     }
@@ -43,7 +43,7 @@ TestRecord coolingRun(int chamber, int count)
     TestRecord record;
     record.ChamberPresent[chamber] = 1;
     record.ChamberPointCount[chamber] = count;
-    for (int i = 0; i < testdata::PointSlots; ++i) {
+    for (int i = 0; i < records::PointSlots; ++i) {
         record.ChamberTime[chamber][at(i)] = 60.0 * i;
         record.ChamberTemperature[chamber][at(i)] = 20.0 - 0.25 * i + 0.01 * std::sin(i);
         record.ChamberVolumeChange[chamber][at(i)] = 0.003 * (20.0 - 0.25 * i) + 0.0005 * std::cos(0.3 * i);
@@ -113,7 +113,7 @@ class ResultCurveTest final : public QObject {
         QFETCH(QList<double>, around);
         QFETCH(int, index);
         TestRecord record = withDips(60, {});
-        for (int i = 0; i < testdata::PointSlots; ++i)
+        for (int i = 0; i < records::PointSlots; ++i)
             record.ChamberVolumeChange[1][at(i)] = 10.0 + 0.001 * i;
         for (int i = 0; i < 6; ++i) record.ChamberVolumeChange[1][at(9 + i)] = around[i];
         record.ChamberTemperature[1].fill(-1.0);

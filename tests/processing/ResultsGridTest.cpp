@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTest>
 
-using testdata::CellHeader;
-using testdata::TestRecord;
+using records::CellHeader;
+using records::TestRecord;
 
 namespace {
 

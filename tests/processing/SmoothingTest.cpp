@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-using testdata::TestRecord;
+using records::TestRecord;
 
 namespace {
 
@@ -28,8 +28,8 @@ void fillChamber(TestRecord& record, int chamber, int count, double step, const 
                  bool present = true)
 {
     record.ChamberPointCount[chamber] = count;
-    if (chamber <= testdata::MeasuringChambers) record.ChamberPresent[chamber] = present ? 1 : 0;
-    for (int i = 0; i < testdata::PointSlots; ++i) {
+    if (chamber <= records::MeasuringChambers) record.ChamberPresent[chamber] = present ? 1 : 0;
+    for (int i = 0; i < records::PointSlots; ++i) {
         const bool measured = i < count;
         record.ChamberTime[chamber][at(i)] = measured ? i * step : 999.0 + i;
         record.ChamberTemperature[chamber][at(i)] = measured ? quarticAt(c, i * step) : -77.5 - i;
@@ -40,10 +40,10 @@ void fillChamber(TestRecord& record, int chamber, int count, double step, const 
 TestRecord freezingRun()
 {
     TestRecord record;
-    for (int chamber = 1; chamber <= testdata::ChamberCount; ++chamber) {
+    for (int chamber = 1; chamber <= records::ChamberCount; ++chamber) {
         record.ChamberPointCount[chamber] = 200;
-        if (chamber <= testdata::MeasuringChambers) record.ChamberPresent[chamber] = 1;
-        for (int i = 0; i < testdata::PointSlots; ++i) {
+        if (chamber <= records::MeasuringChambers) record.ChamberPresent[chamber] = 1;
+        for (int i = 0; i < records::PointSlots; ++i) {
             const double t = 60.0 * i;
             record.ChamberTime[chamber][at(i)] = t;
             record.ChamberTemperature[chamber][at(i)] =
@@ -168,7 +168,7 @@ class SmoothingTest final : public QObject {
         QCOMPARE(record.ChamberTemperature[2], raw.ChamberTemperature[2]);
         QCOMPARE(record.ChamberTemperature[3], raw.ChamberTemperature[3]);
         QCOMPARE(record.ChamberTemperature[4], raw.ChamberTemperature[4]);
-        for (int i = 150; i < testdata::PointSlots; ++i)
+        for (int i = 150; i < records::PointSlots; ++i)
             QCOMPARE(record.ChamberTemperature[1][at(i)], raw.ChamberTemperature[1][at(i)]);
         QVERIFY(record.ChamberTemperature[1][0] != raw.ChamberTemperature[1][0]);
         QCOMPARE(record.ChamberTime, raw.ChamberTime);

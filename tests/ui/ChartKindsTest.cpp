@@ -116,7 +116,7 @@ private Q_SLOTS:
     void chordDivisionIsReportedAndTheWindowGoesOn()
     {
         ChartWindow window;
-        testdata::TestRecord record = coolingRecord();
+        records::TestRecord record = coolingRecord();
         record.ChamberTemperature[2][11] = record.ChamberTemperature[2][19];
         window.show(record);
         window.chooseKind(3);

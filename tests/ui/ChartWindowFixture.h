@@ -30,7 +30,7 @@ public:
 
     /// Puts a record on screen as the loader does after decoding a file other than the first: the chart
     /// kind applied, then chamber 4's toggle re-applied.
-    void show(const testdata::TestRecord& record)
+    void show(const records::TestRecord& record)
     {
         state->TestRecord = record;
         state->RecordLoaded = true;

@@ -17,9 +17,9 @@ using chartwindow::ChartWindow;
 namespace {
 
 /// The cooling record with slot 15 of chamber 1 at 1200 s, −0.012 cm³ and −5.3 °C.
-testdata::TestRecord recordWithKnownPoint()
+records::TestRecord recordWithKnownPoint()
 {
-    testdata::TestRecord record = coolingRecord();
+    records::TestRecord record = coolingRecord();
     record.ChamberTime[1][15] = 1200;
     record.ChamberVolumeChange[1][15] = -0.012;
     record.ChamberTemperature[1][15] = -5.3;

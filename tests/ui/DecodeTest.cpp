@@ -1,8 +1,8 @@
 #include "platform/Messages.h"
 #include "platform/NumberFormat.h"
 #include "processing/GradeNames.h"
-#include "testdata/CellLayout.h"
-#include "testdata/LoadMessages.h"
+#include "records/CellLayout.h"
+#include "records/LoadMessages.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/LoadingFixture.h"
 #include "ui/ChartWidget.h"
@@ -110,7 +110,7 @@ private Q_SLOTS:
         const LocaleScope scope(locale);
         Laboratory lab;
         CellFile file = simulatedFile(2);
-        file.setU16(testdata::layout::StrengthTenths, static_cast<std::uint16_t>(word));
+        file.setU16(records::layout::StrengthTenths, static_cast<std::uint16_t>(word));
         lab.load({lab.write(file, QStringLiteral("two.cell"))});
         QCOMPARE(lab.errors, QStringList{});
         QCOMPARE(lab.form->Edit6->text(), shown);
@@ -126,8 +126,8 @@ private Q_SLOTS:
         QCOMPARE(lab.form->ComboBox3->currentText(), QStringLiteral("Куб"));
 
         CellFile odd = simulatedFile(2);
-        odd.setByte(testdata::layout::ConcreteType, 4);
-        odd.setByte(testdata::layout::Shape, 2);
+        odd.setByte(records::layout::ConcreteType, 4);
+        odd.setByte(records::layout::Shape, 2);
         lab.load({lab.write(odd, QStringLiteral("two.cell"))});
         QCOMPARE(lab.errors, QStringList{});
         QCOMPARE(lab.form->ComboBox2->currentIndex(), -1);
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(cell(*lab.form, 0, 3), QStringLiteral("1000.00"));
         QCOMPARE(cell(*lab.form, 3, 0), QStringLiteral("100"));
         QCOMPARE(lab.state->TestRecord.ChamberPresent[2], 0);
-        const testdata::CellHeader& header = test.description.header;
+        const records::CellHeader& header = test.description.header;
         QCOMPARE(lab.form->Label11->text(), platform::formatGeneral(header.MeanRelativeVolumeChange / 1000.0));
         QCOMPARE(lab.form->Label13->text(), processing::gradeName(header.GradeIndex));
     }
@@ -194,7 +194,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         lab.load({lab.write(simulatedFile(3, 1, 71), QStringLiteral("three.cell"))});
-        const testdata::TestRecord first = lab.state->TestRecord;
+        const records::TestRecord first = lab.state->TestRecord;
         lab.form->DecodeTestRecord(3);
         QVERIFY(lab.state->TestRecord == first);
     }
@@ -215,9 +215,9 @@ private Q_SLOTS:
         QTest::newRow("zero") << QStringLiteral("0") << quint16(7) << QString();
         QTest::newRow("65536 is zero") << QStringLiteral("65536") << quint16(7) << QString();
         QTest::newRow("1000") << QStringLiteral("1000") << quint16(7)
-                              << testdata::messages::selectorNumberOutOfRange(1000);
+                              << records::messages::selectorNumberOutOfRange(1000);
         QTest::newRow("negative") << QStringLiteral("-1") << quint16(7)
-                                  << testdata::messages::selectorNumberOutOfRange(-1);
+                                  << records::messages::selectorNumberOutOfRange(-1);
         QTest::newRow("a slot never filled") << QStringLiteral("12") << quint16(7)
                                              << platform::messages::notValidDateTime(QStringLiteral("     00.00.2000"));
     }
@@ -231,7 +231,7 @@ private Q_SLOTS:
         lab.load({lab.write(simulatedFile(7, 7, 81), QStringLiteral("seven.cell")),
                   lab.write(simulatedFile(5, 5, 82), QStringLiteral("five.cell"))});
         QCOMPARE(lab.state->CurrentTestNumber, quint16(7));
-        const testdata::TestRecord recordOfSeven = lab.state->TestRecord;
+        const records::TestRecord recordOfSeven = lab.state->TestRecord;
         const QStringList screenOfSeven = shownTexts(*lab.form);
 
         lab.form->ComboBox1->setEditText(text);
@@ -265,7 +265,7 @@ private Q_SLOTS:
         lab.form->ComboBox1->setEditText(QString());
         QCOMPARE(lab.errors, QStringList{});
         QCOMPARE(lab.state->CurrentTestNumber, quint16(0));
-        QVERIFY(lab.state->TestRecord == testdata::TestRecord{});
+        QVERIFY(lab.state->TestRecord == records::TestRecord{});
     }
 };
 

@@ -1,8 +1,8 @@
 #include "platform/Messages.h"
 #include "platform/Paths.h"
-#include "testdata/CellLayout.h"
-#include "testdata/LoadMessages.h"
-#include "testdata/Measurements.h"
+#include "records/CellLayout.h"
+#include "records/LoadMessages.h"
+#include "records/Measurements.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/LoadingFixture.h"
 #include "ui/RadioGroup.h"
@@ -43,14 +43,14 @@ QStringList headerTexts(const TForm1& form)
             form.ComboBox1->currentText()};
 }
 
-testdata::TestRecord decodedAlone(const testdata::Slot& slot)
+records::TestRecord decodedAlone(const records::Slot& slot)
 {
-    testdata::TestRecord record;
-    testdata::decodeMeasurements(slot, record);
+    records::TestRecord record;
+    records::decodeMeasurements(slot, record);
     return record;
 }
 
-bool sameMeasurements(const testdata::TestRecord& a, const testdata::TestRecord& b)
+bool sameMeasurements(const records::TestRecord& a, const records::TestRecord& b)
 {
     // Temperatures of present chambers are smoothed on screen, so the raw lanes are compared by time,
     // volume change, the fourth channel, the refrigerator and the counts.
@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(lab.state->CurrentTestNumber, quint16(0));
         QVERIFY(!lab.state->RecordLoaded);
         QCOMPARE(lab.form->Edit7->text(), lab.state->ProgramFolder);
-        QVERIFY(lab.state->TestRecord == testdata::TestRecord{});
+        QVERIFY(lab.state->TestRecord == records::TestRecord{});
     }
 
     // The dialog may leave the process elsewhere; the program's folder is current again after every load,
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(lab.errors, QStringList{});
         QCOMPARE(selectorItems(*lab.form), (QStringList{"5", "6", "5"}));
         QVERIFY(lab.state->RecordStore.slot(5) == replacement.toSlot());
-        const testdata::TestRecord shown = lab.state->TestRecord;
+        const records::TestRecord shown = lab.state->TestRecord;
 
         for (const int entry : {0, 2}) {
             lab.form->ComboBox1->setCurrentIndex(1);
@@ -193,7 +193,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         lab.load({lab.write(simulatedFile(5, 1, 5), QStringLiteral("five.cell"))});
-        const testdata::TestRecord afterFive = lab.state->TestRecord;
+        const records::TestRecord afterFive = lab.state->TestRecord;
         const QStringList headerAfterFive = headerTexts(*lab.form);
         lab.load({lab.write(simulatedFile(6, 2, 6), QStringLiteral("six.cell"))});
         QVERIFY(!(lab.state->TestRecord == afterFive));
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(lab.errors, QStringList{});
 
         CellFile flatChord = simulatedFile(2, 2, 15);
-        const int points = flatChord.byteAt(testdata::layout::pointCount(1));
+        const int points = flatChord.byteAt(records::layout::pointCount(1));
         for (int i = 0; i < points; ++i) {
             flatChord.setTime(1, i, 0);  // too few distinct times: the temperatures stay as measured
             flatChord.setTemperature(1, i, -5);
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(lab.form->ComboBox1->currentText(), QStringLiteral("2"));
         QCOMPARE(lab.state->CurrentTestNumber, quint16(2));
         QCOMPARE(lab.form->Edit2->text(), QStringLiteral("2"));
-        QVERIFY(lab.state->RecordStore.slot(3) == testdata::Slot{});
+        QVERIFY(lab.state->RecordStore.slot(3) == records::Slot{});
     }
 
     void lastSlot()
@@ -275,9 +275,9 @@ private Q_SLOTS:
     void fileSizesThatCoverTheRecord_data()
     {
         QTest::addColumn<int>("size");
-        QTest::newRow("every byte read (9220)") << testdata::layout::DecodedSize;
-        QTest::newRow("four blocks (9728)") << testdata::layout::FullFileSize;
-        QTest::newRow("a whole slot (10001)") << testdata::SlotSize;
+        QTest::newRow("every byte read (9220)") << records::layout::DecodedSize;
+        QTest::newRow("four blocks (9728)") << records::layout::FullFileSize;
+        QTest::newRow("a whole slot (10001)") << records::SlotSize;
     }
 
     void fileSizesThatCoverTheRecord()
@@ -285,8 +285,8 @@ private Q_SLOTS:
         QFETCH(int, size);
         Laboratory lab;
         CellFile before = simulatedFile(8, 1, 21);
-        before.resize(testdata::SlotSize);
-        for (int offset = testdata::layout::FullFileSize; offset < testdata::SlotSize; ++offset)
+        before.resize(records::SlotSize);
+        for (int offset = records::layout::FullFileSize; offset < records::SlotSize; ++offset)
             before.setByte(offset, 0xA5);
         lab.load({lab.write(before, QStringLiteral("before.cell"))});
 
@@ -307,11 +307,11 @@ private Q_SLOTS:
 
         // Only the header of another test: its measurements are those the slot held.
         CellFile header = simulatedFile(9, 7, 32);
-        header.resize(testdata::layout::HeaderSize);
+        header.resize(records::layout::HeaderSize);
         lab.load({lab.write(header, QStringLiteral("header.cell"))});
 
         QCOMPARE(lab.errors, QStringList{});
-        const testdata::Slot expected = header.overlaid(full.toSlot());
+        const records::Slot expected = header.overlaid(full.toSlot());
         QVERIFY(lab.state->RecordStore.slot(9) == expected);
         QCOMPARE(lab.form->Edit2->text(), QStringLiteral("7"));
         QVERIFY(sameMeasurements(lab.state->TestRecord, decodedAlone(expected)));
@@ -327,10 +327,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("problem");  // 0 too short, 1 too long, 2 number out of range
         QTest::newRow("empty") << 0 << 0 << 0;
         QTest::newRow("one byte") << 1 << 0 << 0;
-        QTest::newRow("test number 0") << testdata::layout::FullFileSize << 0 << 2;
-        QTest::newRow("test number 1000") << testdata::layout::FullFileSize << 1000 << 2;
+        QTest::newRow("test number 0") << records::layout::FullFileSize << 0 << 2;
+        QTest::newRow("test number 1000") << records::layout::FullFileSize << 1000 << 2;
         QTest::newRow("test number 65535") << 2 << 65535 << 2;
-        QTest::newRow("one byte longer than a slot") << testdata::SlotSize + 1 << 4 << 1;
+        QTest::newRow("one byte longer than a slot") << records::SlotSize + 1 << 4 << 1;
     }
 
     void filesThatDoNotFitStopTheLoad()
@@ -341,22 +341,22 @@ private Q_SLOTS:
         Laboratory lab;
         const CellFile first = simulatedFile(4, 1, 41);
         lab.load({lab.write(first, QStringLiteral("first.cell"))});
-        const testdata::TestRecord record = lab.state->TestRecord;
+        const records::TestRecord record = lab.state->TestRecord;
         const QStringList header = headerTexts(*lab.form);
 
         CellFile bad = simulatedFile(4, 9, 42);
-        bad.setU16(testdata::layout::TestNumber, static_cast<std::uint16_t>(testNumber));
+        bad.setU16(records::layout::TestNumber, static_cast<std::uint16_t>(testNumber));
         bad.resize(size);
         const QString badPath = lab.write(bad, QStringLiteral("bad.cell"));
         const QString later = lab.write(simulatedFile(5, 5, 43), QStringLiteral("later.cell"));
         lab.load({later, badPath});  // loading order: the bad file, then the later one
 
-        const QString message = problem == 0   ? testdata::messages::fileTooShort(badPath, size)
-                                : problem == 1 ? testdata::messages::fileTooLong(badPath, size)
-                                               : testdata::messages::fileTestNumberOutOfRange(badPath, testNumber);
+        const QString message = problem == 0   ? records::messages::fileTooShort(badPath, size)
+                                : problem == 1 ? records::messages::fileTooLong(badPath, size)
+                                               : records::messages::fileTestNumberOutOfRange(badPath, testNumber);
         QCOMPARE(lab.errors, QStringList{message});
         QVERIFY(lab.state->RecordStore.slot(4) == first.toSlot());
-        QVERIFY(lab.state->RecordStore.slot(5) == testdata::Slot{});
+        QVERIFY(lab.state->RecordStore.slot(5) == records::Slot{});
         QCOMPARE(selectorItems(*lab.form), QStringList{"4"});
         QCOMPARE(lab.state->SelectorLastIndex, 0);
         QCOMPARE(lab.state->CurrentTestNumber, quint16(4));
@@ -380,8 +380,8 @@ private Q_SLOTS:
         QCOMPARE(selectorItems(*lab.form), QStringList{"2"});
         QCOMPARE(lab.state->CurrentTestNumber, quint16(2));
         QCOMPARE(lab.form->Edit7->text(), second);
-        QVERIFY(lab.state->RecordStore.slot(3) == testdata::Slot{});
-        QVERIFY(lab.state->RecordStore.slot(4) == testdata::Slot{});
+        QVERIFY(lab.state->RecordStore.slot(3) == records::Slot{});
+        QVERIFY(lab.state->RecordStore.slot(4) == records::Slot{});
     }
 
     // A file that cannot be decoded never destroys the test loaded before under its number: that test keeps
@@ -391,15 +391,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("message");
-        QTest::newRow("hour 24") << testdata::layout::Hours << 24
+        QTest::newRow("hour 24") << records::layout::Hours << 24
                                  << platform::messages::notValidDateTime(QStringLiteral("     24:05:00"));
-        QTest::newRow("month 0") << testdata::layout::Month << 0
+        QTest::newRow("month 0") << records::layout::Month << 0
                                  << platform::messages::notValidDateTime(QStringLiteral("     15.00.2024"));
-        QTest::newRow("31 April") << testdata::layout::Day << 31
+        QTest::newRow("31 April") << records::layout::Day << 31
                                   << platform::messages::notValidDateTime(QStringLiteral("     31.04.2024"));
-        QTest::newRow("year byte 100") << testdata::layout::YearSince2000 << 100
+        QTest::newRow("year byte 100") << records::layout::YearSince2000 << 100
                                        << platform::messages::notValidDateTime(QStringLiteral("     15.03.20100"));
-        QTest::newRow("present chamber without a sample") << testdata::layout::dimension(2, 0) << 0
+        QTest::newRow("present chamber without a sample") << records::layout::dimension(2, 0) << 0
                                                           << platform::messages::divisionByZero();
     }
 
@@ -411,9 +411,9 @@ private Q_SLOTS:
         Laboratory lab;
         const CellFile firstFour = simulatedFile(4, 1, 51);
         lab.load({lab.write(firstFour, QStringLiteral("four.cell"))});
-        const testdata::TestRecord recordOfFour = lab.state->TestRecord;
+        const records::TestRecord recordOfFour = lab.state->TestRecord;
         lab.load({lab.write(simulatedFile(3, 2, 52), QStringLiteral("three.cell"))});
-        const testdata::TestRecord record = lab.state->TestRecord;
+        const records::TestRecord record = lab.state->TestRecord;
         const QStringList header = headerTexts(*lab.form);
 
         simulator::SimulationOptions options;
@@ -421,15 +421,15 @@ private Q_SLOTS:
         options.series = 9;
         options.date = QDate(2024, 4, 15);
         CellFile bad = simulateTest(options).file();
-        if (offset == testdata::layout::Day) bad.setByte(testdata::layout::Month, 4);
-        else bad.setByte(testdata::layout::Month, 3);
+        if (offset == records::layout::Day) bad.setByte(records::layout::Month, 4);
+        else bad.setByte(records::layout::Month, 3);
         bad.setByte(offset, static_cast<std::uint8_t>(value));
         const QString later = lab.write(simulatedFile(6, 6, 53), QStringLiteral("six.cell"));
         lab.load({later, lab.write(bad, QStringLiteral("bad4.cell"))});
 
         QCOMPARE(lab.errors, QStringList{message});
         QVERIFY(lab.state->RecordStore.slot(4) == firstFour.toSlot());
-        QVERIFY(lab.state->RecordStore.slot(6) == testdata::Slot{});
+        QVERIFY(lab.state->RecordStore.slot(6) == records::Slot{});
         QCOMPARE(selectorItems(*lab.form), (QStringList{"4", "3"}));
         QCOMPARE(lab.state->CurrentTestNumber, quint16(3));
         QVERIFY(lab.state->TestRecord == record);

@@ -82,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(m_state->ChamberShown[2], true);
         QCOMPARE(m_state->ChamberShown[3], true);
         QCOMPARE(m_state->ChamberShown[4], false);
-        QCOMPARE(m_state->TestRecord, testdata::TestRecord{});
+        QCOMPARE(m_state->TestRecord, records::TestRecord{});
 
         QVERIFY(m_form->SpeedButton1->isChecked());
         QVERIFY(m_form->SpeedButton2->isChecked());

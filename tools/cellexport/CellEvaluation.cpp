@@ -2,8 +2,8 @@
 
 #include "platform/Error.h"
 #include "processing/Smoothing.h"
-#include "testdata/CellFileReader.h"
-#include "testdata/Measurements.h"
+#include "records/CellFileReader.h"
+#include "records/Measurements.h"
 
 #include <memory>
 
@@ -19,7 +19,7 @@ QString chamberText(int chamber) { return QStringLiteral("Камера %1: ").ar
 /// failed, which ends the result chart for the chambers after it too.
 bool computeCurve(CellEvaluation& evaluation, int chamber, bool minimumFound)
 {
-    testdata::TestRecord& record = evaluation.record;
+    records::TestRecord& record = evaluation.record;
     const int index = record.CharacteristicIndex[chamber];
     try {
         auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)];
@@ -35,7 +35,7 @@ bool computeCurve(CellEvaluation& evaluation, int chamber, bool minimumFound)
                                            "кривой результата нет")
                                            .arg(index)
                                            .arg(ChordSpan);
-        } else if (index + 1 < testdata::PointSlots &&
+        } else if (index + 1 < records::PointSlots &&
                    !(record.ChamberTemperature[chamber][static_cast<std::size_t>(index + 1)] < 0.0)) {
             evaluation.warnings << chamberText(chamber) +
                                        QStringLiteral("ни один минимум не лежит ниже 0 °C, взят последний "
@@ -52,17 +52,17 @@ bool computeCurve(CellEvaluation& evaluation, int chamber, bool minimumFound)
 
 } // namespace
 
-CellEvaluation evaluateSlot(const QString& file, const testdata::Slot& slot)
+CellEvaluation evaluateSlot(const QString& file, const records::Slot& slot)
 {
     CellEvaluation evaluation;
     evaluation.file = file;
     try {
         // The order of a decode: header texts, presence, results grid, series, smoothing.
-        evaluation.header = testdata::readCellHeader(slot);
-        evaluation.texts = testdata::decodeHeaderTexts(evaluation.header);
-        testdata::decodeChamberPresence(slot, evaluation.record);
+        evaluation.header = records::readCellHeader(slot);
+        evaluation.texts = records::decodeHeaderTexts(evaluation.header);
+        records::decodeChamberPresence(slot, evaluation.record);
         evaluation.grid = processing::FillResultsGrid(evaluation.record, evaluation.header);
-        testdata::decodeMeasurements(slot, evaluation.record);
+        records::decodeMeasurements(slot, evaluation.record);
         for (const int chamber : processing::SmoothTemperatures(evaluation.record)) {
             evaluation.warnings << chamberText(chamber) +
                                        QStringLiteral(
@@ -75,7 +75,7 @@ CellEvaluation evaluateSlot(const QString& file, const testdata::Slot& slot)
     }
 
     const auto found = processing::FindCharacteristicPoint(evaluation.record);
-    for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber) {
+    for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         if (!evaluation.record.isPresent(chamber)) continue;
         if (!computeCurve(evaluation, chamber, found[chamber])) break;
     }
@@ -84,19 +84,19 @@ CellEvaluation evaluateSlot(const QString& file, const testdata::Slot& slot)
 
 CellEvaluation evaluateCellFile(const QString& path)
 {
-    auto buffer = std::make_unique<testdata::ReadBuffer>();
-    testdata::LoadedFile loaded;
+    auto buffer = std::make_unique<records::ReadBuffer>();
+    records::LoadedFile loaded;
     try {
-        loaded = testdata::readCellFile(path, *buffer);
+        loaded = records::readCellFile(path, *buffer);
     } catch (const platform::Error& error) {
         CellEvaluation evaluation;
         evaluation.file = path;
         evaluation.error = error.message();
         return evaluation;
     }
-    auto slot = std::make_unique<testdata::Slot>();
+    auto slot = std::make_unique<records::Slot>();
     slot->fill(0);
-    testdata::overlayFile(*slot, *buffer, loaded.size);
+    records::overlayFile(*slot, *buffer, loaded.size);
     return evaluateSlot(path, *slot);
 }
 

@@ -2,10 +2,10 @@
 
 #include "processing/ResultCurve.h"
 #include "processing/ResultsGrid.h"
-#include "testdata/CellHeader.h"
-#include "testdata/HeaderTexts.h"
-#include "testdata/RecordStore.h"
-#include "testdata/TestRecord.h"
+#include "records/CellHeader.h"
+#include "records/HeaderTexts.h"
+#include "records/RecordStore.h"
+#include "records/TestRecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,13 +19,13 @@ namespace cellexport {
 struct CellEvaluation {
     QString file;                 ///< the path as given
     std::optional<QString> error; ///< the message the program would show; nothing below is valid then
-    testdata::CellHeader header;
-    testdata::HeaderTexts texts;
-    testdata::TestRecord record; ///< decoded, grid values written, temperatures smoothed, curves computed
+    records::CellHeader header;
+    records::HeaderTexts texts;
+    records::TestRecord record; ///< decoded, grid values written, temperatures smoothed, curves computed
     processing::ResultsGrid grid;
     /// The result curve of chambers 1..3 (index chamber − 1); none for an absent chamber, a chamber
     /// without a minimum, an index below 8, or after a chord that could not be drawn.
-    std::array<std::optional<processing::ResultRange>, testdata::MeasuringChambers> curves;
+    std::array<std::optional<processing::ResultRange>, records::MeasuringChambers> curves;
     QStringList warnings; ///< what the laboratory should know about an evaluated test
 
     bool failed() const { return error.has_value(); }
@@ -33,7 +33,7 @@ struct CellEvaluation {
 
 /// Evaluates the bytes of a test as they lie in its slot. Never throws: a test that cannot be decoded
 /// gets `error`; trouble that leaves the test readable becomes a warning.
-CellEvaluation evaluateSlot(const QString& file, const testdata::Slot& slot);
+CellEvaluation evaluateSlot(const QString& file, const records::Slot& slot);
 
 /// Reads the file at `path` as the load command does (size and test number checked) and evaluates it.
 /// Never throws; a file that cannot be read gets the reader's message as `error`.

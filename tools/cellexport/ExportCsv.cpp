@@ -9,15 +9,15 @@ namespace cellexport {
 
 namespace {
 
-using testdata::ChamberCount;
-using testdata::MeasuringChambers;
+using records::ChamberCount;
+using records::MeasuringChambers;
 
-int measuredSlots(const testdata::TestRecord& record, int chamber)
+int measuredSlots(const records::TestRecord& record, int chamber)
 {
-    return std::clamp(record.ChamberPointCount[chamber], 0, testdata::PointSlots);
+    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
 }
 
-QString cell(const testdata::PointSeries& values, int slot, bool inRange)
+QString cell(const records::PointSeries& values, int slot, bool inRange)
 {
     return inRange ? shortestText(values[static_cast<std::size_t>(slot)]) : QString();
 }
@@ -39,7 +39,7 @@ QString headerRow()
 
 QString evaluationCsv(const CellEvaluation& evaluation)
 {
-    const testdata::TestRecord& record = evaluation.record;
+    const records::TestRecord& record = evaluation.record;
     int rows = 0;
     for (int chamber = 1; chamber <= ChamberCount; ++chamber)
         rows = std::max(rows, measuredSlots(record, chamber));

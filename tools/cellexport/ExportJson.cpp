@@ -1,7 +1,7 @@
 #include "tools/cellexport/ExportJson.h"
 
 #include "processing/GradeNames.h"
-#include "testdata/WordScaling.h"
+#include "records/WordScaling.h"
 
 #include <QJsonArray>
 #include <algorithm>
@@ -11,17 +11,17 @@ namespace cellexport {
 
 namespace {
 
-using testdata::MeasuringChambers;
+using records::MeasuringChambers;
 
 QJsonValue number(double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(); }
 
-int measuredSlots(const testdata::TestRecord& record, int chamber)
+int measuredSlots(const records::TestRecord& record, int chamber)
 {
-    return std::clamp(record.ChamberPointCount[chamber], 0, testdata::PointSlots);
+    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
 }
 
 /// Slots first .. first + count − 1 of a series.
-QJsonArray series(const testdata::PointSeries& values, int first, int count)
+QJsonArray series(const records::PointSeries& values, int first, int count)
 {
     QJsonArray array;
     for (int i = first; i < first + count; ++i) array.append(number(values[static_cast<std::size_t>(i)]));
@@ -41,7 +41,7 @@ QJsonArray gridJson(const processing::ResultsGrid& grid)
 
 QJsonObject chamberJson(const CellEvaluation& evaluation, int chamber)
 {
-    const testdata::TestRecord& record = evaluation.record;
+    const records::TestRecord& record = evaluation.record;
     const int count = measuredSlots(record, chamber);
     QJsonObject object{
         {QStringLiteral("chamber"), chamber},
@@ -70,8 +70,8 @@ QJsonObject evaluationJson(const CellEvaluation& evaluation)
     if (evaluation.failed())
         return {{QStringLiteral("file"), evaluation.file}, {QStringLiteral("error"), *evaluation.error}};
 
-    const testdata::CellHeader& header = evaluation.header;
-    const testdata::TestRecord& record = evaluation.record;
+    const records::CellHeader& header = evaluation.header;
+    const records::TestRecord& record = evaluation.record;
     QJsonArray dimensions;
     QJsonArray present;
     QJsonArray storedVolumeChange;
@@ -81,14 +81,14 @@ QJsonObject evaluationJson(const CellEvaluation& evaluation)
         dimensions.append(QJsonArray{sides[0], sides[1], sides[2]});
         present.append(header.presentBytes[chamber]);
         storedVolumeChange.append(
-            number(testdata::scaling::thousandths(header.volumeChangeThousandths[chamber])));
+            number(records::scaling::thousandths(header.volumeChangeThousandths[chamber])));
         relativeVolumeChange.append(record.isPresent(chamber) ? number(record.RelativeVolumeChange[chamber])
                                                               : QJsonValue());
     }
     QJsonArray pointCount;
     QJsonArray sampleVolume;
     QJsonArray chambers;
-    for (int chamber = 1; chamber <= testdata::ChamberCount; ++chamber) {
+    for (int chamber = 1; chamber <= records::ChamberCount; ++chamber) {
         pointCount.append(record.ChamberPointCount[chamber]);
         sampleVolume.append(number(record.SampleVolume[chamber]));
         chambers.append(chamberJson(evaluation, chamber));
@@ -102,14 +102,14 @@ QJsonObject evaluationJson(const CellEvaluation& evaluation)
         {QStringLiteral("date"), evaluation.texts.date.toString(QStringLiteral("dd.MM.yyyy"))},
         {QStringLiteral("concrete_type"), header.concreteType},
         {QStringLiteral("shape"), header.shape},
-        {QStringLiteral("strength_mpa"), number(testdata::scaling::tenths(header.strengthTenths))},
+        {QStringLiteral("strength_mpa"), number(records::scaling::tenths(header.strengthTenths))},
         {QStringLiteral("treatment"), header.treatment},
         {QStringLiteral("dimensions"), dimensions},
         {QStringLiteral("point_count"), pointCount},
         {QStringLiteral("present"), present},
         {QStringLiteral("stored_volume_change"), storedVolumeChange},
         {QStringLiteral("mean_relative_volume_change"),
-         number(testdata::scaling::thousandths(header.MeanRelativeVolumeChange))},
+         number(records::scaling::thousandths(header.MeanRelativeVolumeChange))},
         {QStringLiteral("grade_index"), header.GradeIndex},
         {QStringLiteral("grade"), processing::gradeName(header.GradeIndex)},
         {QStringLiteral("sample_volume"), sampleVolume},

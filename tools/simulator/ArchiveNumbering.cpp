@@ -1,6 +1,6 @@
 #include "tools/simulator/ArchiveNumbering.h"
 
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,8 +17,8 @@ QString archiveFileName(int testNumber)
 
 int nextTestNumber(const QString& archiveFolder)
 {
-    using testdata::FirstTestNumber;
-    using testdata::LastTestNumber;
+    using records::FirstTestNumber;
+    using records::LastTestNumber;
     std::bitset<LastTestNumber + 1> taken;
     const auto take = [&taken](long long number) {
         if (number >= FirstTestNumber && number <= LastTestNumber)

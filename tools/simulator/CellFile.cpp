@@ -2,7 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/Messages.h"
-#include "testdata/CellLayout.h"
+#include "records/CellLayout.h"
 
 #include <QSaveFile>
 
@@ -13,13 +13,13 @@
 
 namespace simulator {
 
-using namespace testdata::layout;
+using namespace records::layout;
 
 namespace {
 
 void checkPoint(int chamber, int point)
 {
-    if (chamber < 1 || chamber > testdata::ChamberCount || point < 0 || point >= testdata::PointSlots)
+    if (chamber < 1 || chamber > records::ChamberCount || point < 0 || point >= records::PointSlots)
         throw std::out_of_range("chamber " + std::to_string(chamber) + ", point " + std::to_string(point));
 }
 
@@ -45,11 +45,11 @@ CellFile::CellFile() : m_bytes(FullFileSize, '\0') {}
 CellFile::CellFile(const CellDescription& description) : CellFile()
 {
     setHeader(description.header);
-    for (int k = 1; k <= testdata::ChamberCount; ++k) setSeries(k, description.chambers[k]);
+    for (int k = 1; k <= records::ChamberCount; ++k) setSeries(k, description.chambers[k]);
     setFridgeTemperature(description.fridgeTemperature);
 }
 
-void CellFile::setHeader(const testdata::CellHeader& header)
+void CellFile::setHeader(const records::CellHeader& header)
 {
     setU16(TestNumber, header.testNumber);
     setByte(Series, header.series);
@@ -62,7 +62,7 @@ void CellFile::setHeader(const testdata::CellHeader& header)
     setByte(ConcreteType, header.concreteType);
     setByte(Shape, header.shape);
     setU16(StrengthTenths, header.strengthTenths);
-    for (int k = 1; k <= testdata::MeasuringChambers; ++k) {
+    for (int k = 1; k <= records::MeasuringChambers; ++k) {
         for (int d = 0; d < 3; ++d)
             setByte(dimension(k, d), header.dimensions[k][static_cast<std::size_t>(d)]);
         setByte(present(k), header.presentBytes[k]);
@@ -73,7 +73,7 @@ void CellFile::setHeader(const testdata::CellHeader& header)
             setI16(storedPoint(k, p) + 2, toSignedWord(point.value, 0.001));
         }
     }
-    for (int k = 1; k <= testdata::ChamberCount; ++k) setByte(pointCount(k), header.pointCountBytes[k]);
+    for (int k = 1; k <= records::ChamberCount; ++k) setByte(pointCount(k), header.pointCountBytes[k]);
     setByte(Treatment, header.treatment);
     setU16(MeanRelativeVolumeChange, header.MeanRelativeVolumeChange);
     setU16(GradeIndex, header.GradeIndex);
@@ -147,14 +147,14 @@ void CellFile::resize(int size)
     if (size > old) std::fill(m_bytes.begin() + old, m_bytes.end(), '\0');
 }
 
-testdata::Slot CellFile::overlaid(const testdata::Slot& previous) const
+records::Slot CellFile::overlaid(const records::Slot& previous) const
 {
-    testdata::Slot slot = previous;
-    std::copy_n(m_bytes.cbegin(), std::min(size(), testdata::SlotSize), slot.begin());
+    records::Slot slot = previous;
+    std::copy_n(m_bytes.cbegin(), std::min(size(), records::SlotSize), slot.begin());
     return slot;
 }
 
-testdata::Slot CellFile::toSlot() const { return overlaid(testdata::Slot{}); }
+records::Slot CellFile::toSlot() const { return overlaid(records::Slot{}); }
 
 void CellFile::writeTo(const QString& path) const
 {

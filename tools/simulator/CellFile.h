@@ -1,7 +1,7 @@
 #pragma once
 
-#include "testdata/CellHeader.h"
-#include "testdata/RecordStore.h"
+#include "records/CellHeader.h"
+#include "records/RecordStore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,8 +21,8 @@ struct MeasuredSeries {
 
 /// Everything the device writes for one test.
 struct CellDescription {
-    testdata::CellHeader header;  ///< every header field as stored (chamber 4's count byte is its count + 3)
-    testdata::ByChamber<MeasuredSeries, testdata::ChamberCount> chambers;
+    records::CellHeader header;  ///< every header field as stored (chamber 4's count byte is its count + 3)
+    records::ByChamber<MeasuredSeries, records::ChamberCount> chambers;
     std::vector<double> fridgeTemperature;  ///< °C, recorded beside chamber 1
 };
 
@@ -35,7 +35,7 @@ public:
     explicit CellFile(const CellDescription& description);
 
     /// Writes every header field at its offset.
-    void setHeader(const testdata::CellHeader& header);
+    void setHeader(const records::CellHeader& header);
 
     /// Writes a chamber's series from slot 0 on; chamber 4's temperatures start two words into their
     /// lane, as the decoder expects.
@@ -64,9 +64,9 @@ public:
 
     /// A slot as loading this file into a slot holding `previous` leaves it: the file's bytes at their
     /// positions (at most 10001), the rest of `previous` unchanged.
-    testdata::Slot overlaid(const testdata::Slot& previous) const;
+    records::Slot overlaid(const records::Slot& previous) const;
     /// The same into a zero slot.
-    testdata::Slot toSlot() const;
+    records::Slot toSlot() const;
 
     /// Writes the file; throws platform::Error "Cannot create file ..." when it cannot.
     void writeTo(const QString& path) const;

@@ -1,6 +1,6 @@
 #include "tools/simulator/TestModel.h"
 
-#include "testdata/CellLayout.h"
+#include "records/CellLayout.h"
 #include "tools/simulator/FreezingEvaluation.h"
 #include "tools/simulator/GradeTable.h"
 #include "tools/simulator/Random.h"
@@ -156,7 +156,7 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         std::round(random.uniform(material.strengthLow, material.strengthHigh) * 2) / 2;
 
     SimulatedTest test;
-    testdata::CellHeader& h = test.description.header;
+    records::CellHeader& h = test.description.header;
     h.testNumber = o.testNumber;
     h.series = o.series;
     h.hours = static_cast<std::uint8_t>(o.time.hour());
@@ -170,8 +170,8 @@ SimulatedTest simulateTest(const SimulationOptions& o)
     h.strengthTenths = toUnsignedWord(o.strengthMpa.value_or(typicalStrength), 0.1);
     h.treatment = o.treatment;
 
-    std::array<Chamber, testdata::ChamberCount> chambers;
-    for (int k = 1; k <= testdata::ChamberCount; ++k) {
+    std::array<Chamber, records::ChamberCount> chambers;
+    for (int k = 1; k <= records::ChamberCount; ++k) {
         Chamber& c = chambers[static_cast<std::size_t>(k - 1)];
         c.cooling.start = StartTemperature + random.uniform(-0.3, 0.3);
         c.cooling.floor = common.floor + random.uniform(-0.3, 0.3);
@@ -185,7 +185,7 @@ SimulatedTest simulateTest(const SimulationOptions& o)
         c.warming = fallRate * c.pause / std::numbers::e * random.uniform(0.9, 1.2);
         const double chamberFactor = random.uniform(0.92, 1.08);
         const Dimensions sampled = nominalDimensions(o.cylinder, random);
-        if (k > testdata::MeasuringChambers || !o.present[static_cast<std::size_t>(k - 1)]) continue;
+        if (k > records::MeasuringChambers || !o.present[static_cast<std::size_t>(k - 1)]) continue;
 
         const Dimensions dims = o.dimensions ? (*o.dimensions)[static_cast<std::size_t>(k - 1)] : sampled;
         ChamberOutcome& outcome = test.chambers[static_cast<std::size_t>(k - 1)];
@@ -197,18 +197,18 @@ SimulatedTest simulateTest(const SimulationOptions& o)
             material.relativeExpansion * materialFactor * chamberFactor * outcome.sampleVolume / 1000;
         c.frozenAt = c.cooling.when(c.nucleation);
     }
-    for (int k = 1; k <= testdata::ChamberCount; ++k) {
+    for (int k = 1; k <= records::ChamberCount; ++k) {
         h.pointCountBytes[k] = static_cast<std::uint8_t>(n);
         auto& series = test.description.chambers[k];
         series.time.reserve(static_cast<std::size_t>(n));
         series.volumeChange.reserve(static_cast<std::size_t>(n));
         series.temperature.reserve(static_cast<std::size_t>(n));
     }
-    h.pointCountBytes[4] = static_cast<std::uint8_t>(n + testdata::layout::ChamberFourCountExcess);
+    h.pointCountBytes[4] = static_cast<std::uint8_t>(n + records::layout::ChamberFourCountExcess);
 
     for (int i = 0; i < n; ++i) {
         const double t = i * step;
-        for (int k = 1; k <= testdata::ChamberCount; ++k) {
+        for (int k = 1; k <= records::ChamberCount; ++k) {
             const Chamber& c = chambers[static_cast<std::size_t>(k - 1)];
             auto& series = test.description.chambers[k];
             series.time.push_back(t);
@@ -221,7 +221,7 @@ SimulatedTest simulateTest(const SimulationOptions& o)
 
     double thetaSum = 0;
     int presentCount = 0;
-    for (int k = 1; k <= testdata::MeasuringChambers; ++k) {
+    for (int k = 1; k <= records::MeasuringChambers; ++k) {
         ChamberOutcome& outcome = test.chambers[static_cast<std::size_t>(k - 1)];
         if (!outcome.present) continue;
         const auto& series = test.description.chambers[k];

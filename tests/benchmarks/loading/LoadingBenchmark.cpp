@@ -1,6 +1,6 @@
 // Times the load command on 999 test files (the open dialog answering with all of them, each file read,
 // checked, decoded and shown as a load does) and the decoding of one stored test, and prints the medians.
-#include "testdata/Measurements.h"
+#include "records/Measurements.h"
 #include "tests/benchmarks/SimulatedArchive.h"
 #include "tests/benchmarks/Timing.h"
 #include "tools/simulator/TestModel.h"
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const testdata::Slot& slot = state->RecordStore.slot(500);
+    const records::Slot& slot = state->RecordStore.slot(500);
     double sink = 0;
     const auto microsecondsPerDecode = [&sink](const auto& decode) {
         std::vector<double> times;
@@ -73,11 +73,11 @@ int main(int argc, char** argv)
         return benchmarks::median(times);
     };
     // The stored words alone: header fields, header texts and the measured series.
-    testdata::TestRecord record;
+    records::TestRecord record;
     const double wordsTime = microsecondsPerDecode([&] {
-        const testdata::CellHeader header = testdata::readCellHeader(slot);
-        testdata::decodeMeasurements(slot, record);
-        return testdata::decodeHeaderTexts(header).time.second() + record.ChamberTime[1][7];
+        const records::CellHeader header = records::readCellHeader(slot);
+        records::decodeMeasurements(slot, record);
+        return records::decodeHeaderTexts(header).time.second() + record.ChamberTime[1][7];
     });
     // Everything a decode computes before the screen changes: the above, the results grid and smoothing.
     const double decodeTime = microsecondsPerDecode(

@@ -4,8 +4,8 @@
 #include "processing/ResultCurve.h"
 #include "processing/ResultsGrid.h"
 #include "processing/Smoothing.h"
-#include "testdata/CellHeader.h"
-#include "testdata/Measurements.h"
+#include "records/CellHeader.h"
+#include "records/Measurements.h"
 #include "tests/benchmarks/Timing.h"
 #include "tools/simulator/TestModel.h"
 
@@ -25,15 +25,15 @@ int main()
     simulator::SimulationOptions options;
     options.points = 200;
     options.seed = 7;
-    const testdata::Slot slot = simulator::simulateTest(options).file().toSlot();
-    const testdata::CellHeader header = testdata::readCellHeader(slot);
-    testdata::TestRecord decoded;
-    testdata::decodeMeasurements(slot, decoded);
+    const records::Slot slot = simulator::simulateTest(options).file().toSlot();
+    const records::CellHeader header = records::readCellHeader(slot);
+    records::TestRecord decoded;
+    records::decodeMeasurements(slot, decoded);
 
     constexpr int Runs = 5000;
     std::vector<double> samples;
     samples.reserve(Runs);
-    testdata::TestRecord record = decoded;
+    records::TestRecord record = decoded;
     int curves = 0;
     for (int run = 0; run < Runs; ++run) {
         // Smoothing must start from the measured temperatures, as after every decode.
@@ -42,7 +42,7 @@ int main()
         processing::SmoothTemperatures(record);
         const auto grid = processing::FillResultsGrid(record, header);
         const auto found = processing::FindCharacteristicPoint(record);
-        for (int chamber = 1; chamber <= testdata::MeasuringChambers; ++chamber)
+        for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber)
             curves += processing::ComputeResultCurve(record, chamber, found[chamber]).has_value() ? 1 : 0;
         const auto stop = Clock::now();
         samples.push_back(std::chrono::duration<double, std::micro>(stop - start).count());

@@ -47,7 +47,7 @@ class CellEvaluationTest final : public QObject {
         QCOMPARE(evaluation.grid.cells[0][3], QStringLiteral("1000.00"));
         QCOMPARE(evaluation.grid.gradeText,
                  processing::gradeName(static_cast<std::uint16_t>(test.gradeIndex)));
-        const testdata::TestRecord& record = evaluation.record;
+        const records::TestRecord& record = evaluation.record;
         for (int chamber = 1; chamber <= 3; ++chamber) {
             const auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)];
             QVERIFY(curve.has_value());
@@ -89,7 +89,7 @@ class CellEvaluationTest final : public QObject {
 
     void allZeroSlotFailsOnItsDate()
     {
-        const CellEvaluation evaluation = cellexport::evaluateSlot(QStringLiteral("zero"), testdata::Slot{});
+        const CellEvaluation evaluation = cellexport::evaluateSlot(QStringLiteral("zero"), records::Slot{});
         QCOMPARE(evaluation.error.value_or(QString()),
                  QStringLiteral("'     00.00.2000' is not a valid date and time"));
     }

@@ -44,7 +44,7 @@ class ExportCsvTest final : public QObject {
         test.description.header.pointCountBytes[4] = 103; // 100 points for the fourth channel
         test.description.header.presentBytes[2] = 0;
         const auto evaluation = cellexport::evaluateSlot(QStringLiteral("t"), test.file().toSlot());
-        const testdata::TestRecord& record = evaluation.record;
+        const records::TestRecord& record = evaluation.record;
         const QStringList lines = cellexport::evaluationCsv(evaluation).split(u'\n');
 
         QCOMPARE(lines.size(), 1 + 200 + 1); // header, 200 slots, nothing after the last line end

@@ -124,7 +124,7 @@ class ExportJsonTest final : public QObject {
         test.description.header.presentBytes[3] = 0;
         test.description.header.pointCountBytes[4] = 2; // a count of −1 for the fourth channel
         const CellEvaluation evaluation = cellexport::evaluateSlot(QStringLiteral("t"), test.file().toSlot());
-        const testdata::TestRecord& record = evaluation.record;
+        const records::TestRecord& record = evaluation.record;
         const QJsonArray chambers = roundTrip(evaluation)["chambers"].toArray();
 
         QCOMPARE(chambers.size(), 4);

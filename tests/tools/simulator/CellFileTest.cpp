@@ -1,5 +1,5 @@
 #include "platform/Error.h"
-#include "testdata/CellHeader.h"
+#include "records/CellHeader.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/CellFile.h"
 
@@ -80,7 +80,7 @@ private Q_SLOTS:
 
     void headerRoundTrip()
     {
-        testdata::CellHeader header;
+        records::CellHeader header;
         header.testNumber = 999;
         header.series = 12;
         header.seconds = 59;
@@ -102,18 +102,18 @@ private Q_SLOTS:
         header.GradeIndex = 13;
         header.storedPoints[2][4] = {-3, -1.5};
         header.storedPoints[3][0] = {255, 32.767};
-        QCOMPARE(testdata::readCellHeader(CellFile(simulator::CellDescription{header, {}, {}}).toSlot()),
+        QCOMPARE(records::readCellHeader(CellFile(simulator::CellDescription{header, {}, {}}).toSlot()),
                  header);
     }
 
     void overlaidKeepsTheSlotsTail()
     {
-        testdata::Slot previous;
+        records::Slot previous;
         previous.fill(0x33);
         CellFile file;
         file.resize(10);
         file.setByte(9, 0x44);
-        const testdata::Slot slot = file.overlaid(previous);
+        const records::Slot slot = file.overlaid(previous);
         QCOMPARE(slot[0], 0);
         QCOMPARE(slot[9], 0x44);
         QCOMPARE(slot[10], 0x33);

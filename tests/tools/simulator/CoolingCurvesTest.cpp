@@ -1,6 +1,6 @@
 #include "processing/ResultCurve.h"
 #include "processing/Smoothing.h"
-#include "testdata/Measurements.h"
+#include "records/Measurements.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/simulator/ModelCases.h"
 #include "tools/simulator/TestModel.h"
@@ -19,15 +19,15 @@ std::size_t at(int index)
     return static_cast<std::size_t>(index);
 }
 
-testdata::TestRecord decodedRecord(const SimulatedTest& test)
+records::TestRecord decodedRecord(const SimulatedTest& test)
 {
-    testdata::TestRecord record;
-    testdata::decodeMeasurements(test.file().toSlot(), record);
+    records::TestRecord record;
+    records::decodeMeasurements(test.file().toSlot(), record);
     return record;
 }
 
 // The temperature fallen over each third of the run, the first third first.
-std::array<double, 3> fallByThirds(const testdata::PointSeries& T, int count)
+std::array<double, 3> fallByThirds(const records::PointSeries& T, int count)
 {
     const int third = (count - 1) / 3;
     return {T[0] - T[at(third)], T[at(third)] - T[at(2 * third)], T[at(2 * third)] - T[at(3 * third)]};
@@ -73,8 +73,8 @@ private Q_SLOTS:
         for (std::uint32_t seed = 1; seed <= 10; ++seed) {
             const SimulationOptions options = modelcases::options(type, cylinder, points, step, seed);
             const SimulatedTest test = simulator::simulateTest(options);
-            const testdata::TestRecord measured = decodedRecord(test);
-            testdata::TestRecord record = measured;
+            const records::TestRecord measured = decodedRecord(test);
+            records::TestRecord record = measured;
             QVERIFY(processing::SmoothTemperatures(record).empty());
             const auto found = processing::FindCharacteristicPoint(record);
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QFETCH(int, step);
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             const SimulationOptions options = modelcases::options(0, false, points, step, seed);
-            const testdata::TestRecord record = decodedRecord(simulator::simulateTest(options));
+            const records::TestRecord record = decodedRecord(simulator::simulateTest(options));
             for (int k = 1; k <= 4; ++k) {
                 const auto& T = record.ChamberTemperature[k];
                 const auto fall = fallByThirds(T, points);
@@ -167,7 +167,7 @@ private Q_SLOTS:
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             SimulationOptions options;
             options.seed = seed;
-            const testdata::TestRecord record = decodedRecord(simulator::simulateTest(options));
+            const records::TestRecord record = decodedRecord(simulator::simulateTest(options));
             const auto& fridge = record.FridgeTemperature;
             const int fridgeCrossing = modelcases::firstBelowZero(fridge, options.points);
             for (int k = 1; k <= 4; ++k) {
@@ -201,8 +201,8 @@ private Q_SLOTS:
             const SimulatedTest full = simulator::simulateTest(options);
             options.present = {false, false, false};
             const SimulatedTest empty = simulator::simulateTest(options);
-            const testdata::TestRecord with = decodedRecord(full);
-            const testdata::TestRecord without = decodedRecord(empty);
+            const records::TestRecord with = decodedRecord(full);
+            const records::TestRecord without = decodedRecord(empty);
             for (int k = 1; k <= 3; ++k) {
                 const int minimum = full.chambers[at(k - 1)].firstMinimum;
                 const auto& T = with.ChamberTemperature[k];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testdata/TestRecord.h"
+#include "records/TestRecord.h"
 #include "tools/simulator/TestModel.h"
 
 #include <QTest>
@@ -43,7 +43,7 @@ inline simulator::SimulationOptions options(int type, bool cylinder, int points,
 }
 
 /// The first measured slot below 0 °C, or −1.
-inline int firstBelowZero(const testdata::PointSeries& T, int count)
+inline int firstBelowZero(const records::PointSeries& T, int count)
 {
     for (int i = 0; i < count; ++i) {
         if (T[static_cast<std::size_t>(i)] < 0) return i;

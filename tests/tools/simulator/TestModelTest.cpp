@@ -1,5 +1,5 @@
-#include "testdata/CellHeader.h"
-#include "testdata/Measurements.h"
+#include "records/CellHeader.h"
+#include "records/Measurements.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/simulator/ModelCases.h"
 #include "tools/simulator/GradeTable.h"
@@ -16,21 +16,21 @@ using simulator::SimulationOptions;
 namespace {
 
 struct Decoded {
-    testdata::CellHeader header;
-    testdata::TestRecord record;
+    records::CellHeader header;
+    records::TestRecord record;
 };
 
 Decoded decode(const SimulatedTest& test)
 {
-    const testdata::Slot slot = test.file().toSlot();
-    Decoded decoded{testdata::readCellHeader(slot), {}};
-    testdata::decodeMeasurements(slot, decoded.record);
+    const records::Slot slot = test.file().toSlot();
+    Decoded decoded{records::readCellHeader(slot), {}};
+    records::decodeMeasurements(slot, decoded.record);
     return decoded;
 }
 
 // The first slot j of the measured points that is a local minimum of the volume change in the sense
 // the evaluation uses: dV[j] ≤ dV[j−1], dV[j] < dV[j+1], dV[j] < dV[j+2]; −1 if none.
-int firstLocalMinimum(const testdata::PointSeries& dV, int count)
+int firstLocalMinimum(const records::PointSeries& dV, int count)
 {
     for (int j = 2; j <= count - 3; ++j) {
         const auto i = static_cast<std::size_t>(j);
@@ -136,7 +136,7 @@ private Q_SLOTS:
         options.seed = 5;
         const SimulatedTest test = simulator::simulateTest(options);
         const Decoded decoded = decode(test);
-        const testdata::CellHeader& h = decoded.header;
+        const records::CellHeader& h = decoded.header;
         QCOMPARE(h.testNumber, 42);
         QCOMPARE(h.series, 7);
         QCOMPARE((QList<int>{h.day, h.month, h.yearSince2000, h.hours, h.minutes, h.seconds}),

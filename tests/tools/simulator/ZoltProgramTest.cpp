@@ -1,6 +1,6 @@
-#include "testdata/CellFileReader.h"
-#include "testdata/CellHeader.h"
-#include "testdata/Measurements.h"
+#include "records/CellFileReader.h"
+#include "records/CellHeader.h"
+#include "records/Measurements.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/CellFile.h"
 
@@ -51,12 +51,12 @@ private Q_SLOTS:
         QCOMPARE(second.exitCode, 0);
         QVERIFY2(second.out.contains(QStringLiteral("Archive/test_0002.cell")), qPrintable(second.out));
 
-        auto buffer = std::make_unique<testdata::ReadBuffer>();
-        const testdata::LoadedFile loaded = testdata::readCellFile(
+        auto buffer = std::make_unique<records::ReadBuffer>();
+        const records::LoadedFile loaded = records::readCellFile(
             QDir(folder.path()).filePath(QStringLiteral("Archive/test_0002.cell")), *buffer);
         QCOMPARE(loaded.testNumber, 2);
         QCOMPARE(loaded.size, 9728);
-        const testdata::CellHeader header = testdata::readCellHeader(*buffer);
+        const records::CellHeader header = records::readCellHeader(*buffer);
         const QDate today = QDate::currentDate();
         QVERIFY(QDate(2000 + header.yearSince2000, header.month, header.day).daysTo(today) <= 1);
     }
@@ -83,13 +83,13 @@ private Q_SLOTS:
                             QStringLiteral("fixtures/five.cell")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(!QDir(folder.path()).exists(QStringLiteral("Archive")));
-        auto buffer = std::make_unique<testdata::ReadBuffer>();
-        testdata::readCellFile(QDir(folder.path()).filePath(QStringLiteral("fixtures/five.cell")), *buffer);
-        testdata::TestRecord record;
-        testdata::decodeMeasurements(*buffer, record);
+        auto buffer = std::make_unique<records::ReadBuffer>();
+        records::readCellFile(QDir(folder.path()).filePath(QStringLiteral("fixtures/five.cell")), *buffer);
+        records::TestRecord record;
+        records::decodeMeasurements(*buffer, record);
         QCOMPARE(record.ChamberPresent.items, (std::array<std::int32_t, 3>{1, 0, 1}));
         QCOMPARE(record.ChamberPointCount.items, (std::array<std::int32_t, 4>{130, 130, 130, 130}));
-        QVERIFY(!testdata::readCellHeader(*buffer).isCube());
+        QVERIFY(!records::readCellHeader(*buffer).isCube());
     }
 
     void badArgumentsWriteNothing()

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <cstdint>
 
 // Where the device puts things in a ".cell" file. Positions are file offsets, which are also the
 // positions in the test's slot. Multi-byte numbers are little-endian.
-namespace testdata::layout {
+namespace records::layout {
 
 inline constexpr int TestNumber = 0;        // u16
 inline constexpr int Series = 2;            // u8
@@ -68,4 +68,4 @@ static_assert(DecodedSize == 9220);
 static_assert(FullFileSize == 0x2600);
 static_assert(FullFileSize <= SlotSize && DecodedSize <= SlotSize);
 
-} // namespace testdata::layout
+} // namespace records::layout

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <cassert>
 #include <cstdint>
 
 // Little-endian reads from a slot. Every offset the decoder uses is a layout constant checked at
 // compile time to lie inside the slot; the assertions guard new callers.
-namespace testdata::bytes {
+namespace records::bytes {
 
 inline std::uint8_t u8(const Slot& slot, int offset)
 {
@@ -24,4 +24,4 @@ inline std::uint16_t u16(const Slot& slot, int offset)
 
 inline std::int16_t i16(const Slot& slot, int offset) { return static_cast<std::int16_t>(u16(slot, offset)); }
 
-} // namespace testdata::bytes
+} // namespace records::bytes

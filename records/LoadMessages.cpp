@@ -1,8 +1,8 @@
-#include "testdata/LoadMessages.h"
+#include "records/LoadMessages.h"
 
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
-namespace testdata::messages {
+namespace records::messages {
 
 // The path goes in through the one-pass arg() so that a "%1" inside a file name stays as it is.
 
@@ -47,4 +47,4 @@ QString selectorNumberOutOfRange(std::int64_t number)
         .arg(QString::number(number), QString::number(FirstTestNumber), QString::number(LastTestNumber));
 }
 
-} // namespace testdata::messages
+} // namespace records::messages

@@ -1,10 +1,10 @@
 // Times the decoder on one realistic test (header fields, header texts and all measured series) and
 // the loading of 999 test files from disk into the record store. Prints medians.
 
-#include "testdata/CellFileReader.h"
-#include "testdata/CellHeader.h"
-#include "testdata/HeaderTexts.h"
-#include "testdata/Measurements.h"
+#include "records/CellFileReader.h"
+#include "records/CellHeader.h"
+#include "records/HeaderTexts.h"
+#include "records/Measurements.h"
 #include "tests/benchmarks/Timing.h"
 #include "tools/simulator/TestModel.h"
 
@@ -33,18 +33,18 @@ int main()
     options.points = 200;
     options.seed = 7;
     simulator::CellFile file = simulator::simulateTest(options).file();
-    const testdata::Slot slot = file.toSlot();
+    const records::Slot slot = file.toSlot();
 
     constexpr int DecodeRuns = 20000;
     std::vector<double> samples;
     samples.reserve(DecodeRuns);
-    auto record = std::make_unique<testdata::TestRecord>();
+    auto record = std::make_unique<records::TestRecord>();
     long long check = 0;
     for (int run = 0; run < DecodeRuns; ++run) {
         const auto start = Clock::now();
-        const testdata::CellHeader header = testdata::readCellHeader(slot);
-        const testdata::HeaderTexts texts = testdata::decodeHeaderTexts(header);
-        testdata::decodeMeasurements(slot, *record);
+        const records::CellHeader header = records::readCellHeader(slot);
+        const records::HeaderTexts texts = records::decodeHeaderTexts(header);
+        records::decodeMeasurements(slot, *record);
         samples.push_back(microsecondsSince(start));
         check += texts.strengthText.size() + record->ChamberPointCount[1];
     }
@@ -60,15 +60,15 @@ int main()
                      .filePath(QStringLiteral("test_%1.cell").arg(number, 4, 10, QLatin1Char('0')));
         file.writeTo(paths.back());
     }
-    auto store = std::make_unique<testdata::RecordStore>();
-    auto buffer = std::make_unique<testdata::ReadBuffer>();
+    auto store = std::make_unique<records::RecordStore>();
+    auto buffer = std::make_unique<records::ReadBuffer>();
     constexpr int LoadRuns = 9;
     std::vector<double> totals;
     for (int run = 0; run < LoadRuns; ++run) {
         const auto start = Clock::now();
         for (const QString& path : paths) {
-            const testdata::LoadedFile loaded = testdata::readCellFile(path, *buffer);
-            testdata::overlayFile(store->slot(loaded.testNumber), *buffer, loaded.size);
+            const records::LoadedFile loaded = records::readCellFile(path, *buffer);
+            records::overlayFile(store->slot(loaded.testNumber), *buffer, loaded.size);
         }
         totals.push_back(microsecondsSince(start));
     }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // The program's own texts for files and test numbers that do not fit the record store.
-namespace testdata::messages {
+namespace records::messages {
 
 /// A file of 0 or 1 bytes: it has no test number.
 QString fileTooShort(const QString& path, std::int64_t size);
@@ -22,4 +22,4 @@ QString selectorNumberOutOfRange(std::int64_t number);
 /// "1 байт", "2 байта", "5 байт", "11 байт", "21 байт", "10002 байта".
 QString byteCount(std::int64_t count);
 
-} // namespace testdata::messages
+} // namespace records::messages

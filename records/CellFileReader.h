@@ -1,12 +1,12 @@
 #pragma once
 
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <QString>
 
 #include <cstdint>
 
-namespace testdata {
+namespace records {
 
 /// A test file read whole into the read buffer.
 struct LoadedFile {
@@ -25,4 +25,4 @@ LoadedFile readCellFile(const QString& path, ReadBuffer& buffer);
 /// (positions size..10000) keeps what it held. `size` is clamped to 0..10001.
 void overlayFile(Slot& slot, const ReadBuffer& buffer, int size);
 
-} // namespace testdata
+} // namespace records

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace testdata {
+namespace records {
 
 /// Converts a text to a 32-bit integer the way the platform's integer conversion does: optional
 /// leading blanks, an optional "+" or "-", then one or more decimal digits and nothing after them,
@@ -17,4 +17,4 @@ std::int32_t textToInteger(const QString& text);
 /// own message naming the typed number when its low 16 bits lie above 999.
 std::uint16_t selectorTestNumber(const QString& text);
 
-} // namespace testdata
+} // namespace records

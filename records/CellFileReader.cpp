@@ -1,16 +1,16 @@
-#include "testdata/CellFileReader.h"
+#include "records/CellFileReader.h"
 
 #include "platform/Error.h"
 #include "platform/Messages.h"
-#include "testdata/ByteReader.h"
-#include "testdata/CellLayout.h"
-#include "testdata/LoadMessages.h"
+#include "records/ByteReader.h"
+#include "records/CellLayout.h"
+#include "records/LoadMessages.h"
 
 #include <QFile>
 
 #include <algorithm>
 
-namespace testdata {
+namespace records {
 
 namespace {
 
@@ -60,4 +60,4 @@ void overlayFile(Slot& slot, const ReadBuffer& buffer, int size)
     std::copy_n(buffer.begin(), count, slot.begin());
 }
 
-} // namespace testdata
+} // namespace records

@@ -1,8 +1,8 @@
-#include "testdata/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <cassert>
 
-namespace testdata {
+namespace records {
 
 RecordStore::RecordStore() : m_slots(std::make_unique<std::array<Slot, LastTestNumber>>()) {}
 
@@ -18,4 +18,4 @@ const Slot& RecordStore::slot(int testNumber) const
     return (*m_slots)[static_cast<std::size_t>(testNumber - FirstTestNumber)];
 }
 
-} // namespace testdata
+} // namespace records

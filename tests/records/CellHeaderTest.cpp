@@ -1,11 +1,11 @@
-#include "testdata/CellHeader.h"
+#include "records/CellHeader.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/CellFile.h"
 
 #include <QTest>
 
 using simulator::CellFile;
-using testdata::CellHeader;
+using records::CellHeader;
 
 namespace {
 
@@ -36,7 +36,7 @@ private Q_SLOTS:
         CellFile file;
         const QByteArray example = QByteArray::fromHex("0700030005090F030700 01FA00");
         for (int i = 0; i < example.size(); ++i) file.setByte(i, static_cast<std::uint8_t>(example[i]));
-        const CellHeader header = testdata::readCellHeader(file.toSlot());
+        const CellHeader header = records::readCellHeader(file.toSlot());
         QCOMPARE(header.testNumber, 7);
         QCOMPARE(header.series, 3);
         QCOMPARE(header.seconds, 0);
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QFETCH(long long, expected);
         CellFile file;
         for (int i = 0; i < bytes.size(); ++i) file.setByte(offset + i, static_cast<std::uint8_t>(bytes[i]));
-        QCOMPARE(fieldValue(testdata::readCellHeader(file.toSlot()), field), expected);
+        QCOMPARE(fieldValue(records::readCellHeader(file.toSlot()), field), expected);
     }
 
     void storedPoints_data()
@@ -116,15 +116,15 @@ private Q_SLOTS:
         CellFile file;
         file.setI16(offset, -7);
         file.setI16(offset + 2, -1234);
-        const CellHeader header = testdata::readCellHeader(file.toSlot());
+        const CellHeader header = records::readCellHeader(file.toSlot());
         for (int k = 1; k <= 3; ++k) {
             for (int p = 0; p < 5; ++p) {
-                const testdata::StoredPoint point = header.storedPoints[k][static_cast<std::size_t>(p)];
+                const records::StoredPoint point = header.storedPoints[k][static_cast<std::size_t>(p)];
                 if (k == chamber && p == pair) {
                     QCOMPARE(point.index, -7);
                     QCOMPARE(point.value, -1.234);
                 } else {
-                    QCOMPARE(point, testdata::StoredPoint{});
+                    QCOMPARE(point, records::StoredPoint{});
                 }
             }
         }
@@ -138,7 +138,7 @@ private Q_SLOTS:
         for (int offset :
              {14, 16, 18, 20, 22, 24, 26, 28, 30, 36, 38, 40, 42, 44, 49, 56, 91, 96, 99, 160, 1535})
             noisy.setByte(offset, 0xA5);
-        QCOMPARE(testdata::readCellHeader(noisy.toSlot()), testdata::readCellHeader(plain.toSlot()));
+        QCOMPARE(records::readCellHeader(noisy.toSlot()), records::readCellHeader(plain.toSlot()));
     }
 };
 

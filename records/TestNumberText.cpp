@@ -1,13 +1,13 @@
-#include "testdata/TestNumberText.h"
+#include "records/TestNumberText.h"
 
 #include "platform/Error.h"
 #include "platform/Messages.h"
-#include "testdata/LoadMessages.h"
-#include "testdata/RecordStore.h"
+#include "records/LoadMessages.h"
+#include "records/RecordStore.h"
 
 #include <limits>
 
-namespace testdata {
+namespace records {
 
 std::int32_t textToInteger(const QString& text)
 {
@@ -43,4 +43,4 @@ std::uint16_t selectorTestNumber(const QString& text)
     return testNumber;
 }
 
-} // namespace testdata
+} // namespace records

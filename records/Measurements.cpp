@@ -1,10 +1,10 @@
-#include "testdata/Measurements.h"
+#include "records/Measurements.h"
 
-#include "testdata/ByteReader.h"
-#include "testdata/CellLayout.h"
-#include "testdata/WordScaling.h"
+#include "records/ByteReader.h"
+#include "records/CellLayout.h"
+#include "records/WordScaling.h"
 
-namespace testdata {
+namespace records {
 
 using namespace layout;
 
@@ -47,4 +47,4 @@ void decodeMeasurements(const Slot& slot, TestRecord& record)
     }
 }
 
-} // namespace testdata
+} // namespace records

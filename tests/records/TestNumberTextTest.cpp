@@ -1,5 +1,5 @@
 #include "platform/Error.h"
-#include "testdata/TestNumberText.h"
+#include "records/TestNumberText.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QTest>
@@ -61,7 +61,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(outcome(testdata::textToInteger, text), expected);
+        QCOMPARE(outcome(records::textToInteger, text), expected);
     }
 
     void selectorTestNumber_data()
@@ -88,7 +88,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(outcome(testdata::selectorTestNumber, text), expected);
+        QCOMPARE(outcome(records::selectorTestNumber, text), expected);
     }
 };
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <span>
 
-namespace testdata {
+namespace records {
 
 inline constexpr int SlotSize = 10001;      ///< bytes kept of one test file (positions 0..10000)
 inline constexpr int FirstTestNumber = 1;
@@ -32,4 +32,4 @@ private:
     std::unique_ptr<std::array<Slot, LastTestNumber>> m_slots;
 };
 
-} // namespace testdata
+} // namespace records

@@ -1,10 +1,10 @@
-#include "testdata/CellHeader.h"
+#include "records/CellHeader.h"
 
-#include "testdata/ByteReader.h"
-#include "testdata/CellLayout.h"
-#include "testdata/WordScaling.h"
+#include "records/ByteReader.h"
+#include "records/CellLayout.h"
+#include "records/WordScaling.h"
 
-namespace testdata {
+namespace records {
 
 CellHeader readCellHeader(const Slot& slot)
 {
@@ -39,4 +39,4 @@ CellHeader readCellHeader(const Slot& slot)
     return header;
 }
 
-} // namespace testdata
+} // namespace records

@@ -1,6 +1,6 @@
 #include "platform/Error.h"
-#include "testdata/CellFileReader.h"
-#include "testdata/LoadMessages.h"
+#include "records/CellFileReader.h"
+#include "records/LoadMessages.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/CellFile.h"
 
@@ -14,9 +14,9 @@ namespace {
 
 QString failureOf(const QString& path)
 {
-    auto buffer = std::make_unique<testdata::ReadBuffer>();
+    auto buffer = std::make_unique<records::ReadBuffer>();
     try {
-        testdata::readCellFile(path, *buffer);
+        records::readCellFile(path, *buffer);
     } catch (const platform::Error& error) {
         return error.message();
     }
@@ -64,10 +64,10 @@ private Q_SLOTS:
         QFETCH(int, testNumber);
         CellFile file = ofSize(size, testNumber);
         if (size > 2) file.setByte(size - 1, 0x77);
-        auto buffer = std::make_unique<testdata::ReadBuffer>();
+        auto buffer = std::make_unique<records::ReadBuffer>();
         buffer->fill(0x11);
-        const testdata::LoadedFile loaded =
-            testdata::readCellFile(written(QStringLiteral("good.cell"), file), *buffer);
+        const records::LoadedFile loaded =
+            records::readCellFile(written(QStringLiteral("good.cell"), file), *buffer);
         QCOMPARE(loaded.size, size);
         QCOMPARE(loaded.testNumber, testNumber);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer->data()), size), file.bytes());
@@ -146,15 +146,15 @@ private Q_SLOTS:
     // Loading a short file over a slot changes its first bytes only.
     void overlayKeepsTail()
     {
-        testdata::Slot slot;
+        records::Slot slot;
         slot.fill(0xAB);
         CellFile shorter = ofSize(100, 7);
         shorter.setByte(99, 0x01);
-        auto buffer = std::make_unique<testdata::ReadBuffer>();
+        auto buffer = std::make_unique<records::ReadBuffer>();
         buffer->fill(0xCD);  // what an earlier, longer file left in the buffer
-        const testdata::LoadedFile loaded =
-            testdata::readCellFile(written(QStringLiteral("short.cell"), shorter), *buffer);
-        testdata::overlayFile(slot, *buffer, loaded.size);
+        const records::LoadedFile loaded =
+            records::readCellFile(written(QStringLiteral("short.cell"), shorter), *buffer);
+        records::overlayFile(slot, *buffer, loaded.size);
         QCOMPARE(slot[0], 7);
         QCOMPARE(slot[1], 0);
         QCOMPARE(slot[2], 0);
@@ -176,10 +176,10 @@ private Q_SLOTS:
     {
         QFETCH(int, size);
         QFETCH(int, copied);
-        testdata::Slot slot{};
-        testdata::ReadBuffer buffer;
+        records::Slot slot{};
+        records::ReadBuffer buffer;
         buffer.fill(1);
-        testdata::overlayFile(slot, buffer, size);
+        records::overlayFile(slot, buffer, size);
         QCOMPARE(static_cast<int>(std::count(slot.begin(), slot.end(), 1)), copied);
     }
 
@@ -203,7 +203,7 @@ private Q_SLOTS:
     {
         QFETCH(long long, count);
         QFETCH(QString, text);
-        QCOMPARE(testdata::messages::byteCount(count), text);
+        QCOMPARE(records::messages::byteCount(count), text);
     }
 };
 

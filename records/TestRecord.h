@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace testdata {
+namespace records {
 
 inline constexpr int PointSlots = 256;       ///< points 0..255 of every series
 inline constexpr int ChamberCount = 4;       ///< three measuring chambers and the fourth channel
@@ -54,4 +54,4 @@ struct TestRecord {
     friend bool operator==(const TestRecord&, const TestRecord&) = default;
 };
 
-} // namespace testdata
+} // namespace records

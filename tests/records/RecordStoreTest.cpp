@@ -1,6 +1,6 @@
-#include "testdata/CellFileReader.h"
-#include "testdata/Measurements.h"
-#include "testdata/RecordStore.h"
+#include "records/CellFileReader.h"
+#include "records/Measurements.h"
+#include "records/RecordStore.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/TestModel.h"
 
@@ -9,24 +9,24 @@
 #include <algorithm>
 #include <memory>
 
-using testdata::RecordStore;
-using testdata::TestRecord;
+using records::RecordStore;
+using records::TestRecord;
 
 namespace {
 
 // Loading without the disk: the file's bytes through the read buffer into the slot of its number.
 void load(RecordStore& store, const simulator::CellFile& file)
 {
-    auto buffer = std::make_unique<testdata::ReadBuffer>();
+    auto buffer = std::make_unique<records::ReadBuffer>();
     std::copy_n(file.bytes().cbegin(), file.size(), buffer->begin());
     const int number = file.byteAt(0) | file.byteAt(1) << 8;
-    testdata::overlayFile(store.slot(number), *buffer, file.size());
+    records::overlayFile(store.slot(number), *buffer, file.size());
 }
 
-std::unique_ptr<TestRecord> decoded(const testdata::Slot& slot)
+std::unique_ptr<TestRecord> decoded(const records::Slot& slot)
 {
     auto record = std::make_unique<TestRecord>();
-    testdata::decodeMeasurements(slot, *record);
+    records::decodeMeasurements(slot, *record);
     return record;
 }
 
@@ -48,8 +48,8 @@ private Q_SLOTS:
     void freshStoreIsZero()
     {
         const RecordStore store;
-        for (int number = testdata::FirstTestNumber; number <= testdata::LastTestNumber; ++number) {
-            const testdata::Slot& slot = store.slot(number);
+        for (int number = records::FirstTestNumber; number <= records::LastTestNumber; ++number) {
+            const records::Slot& slot = store.slot(number);
             if (std::any_of(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0; }))
                 QFAIL(qPrintable(QStringLiteral("slot %1 is not empty").arg(number)));
         }

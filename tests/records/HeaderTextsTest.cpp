@@ -1,11 +1,11 @@
 #include "platform/Error.h"
-#include "testdata/HeaderTexts.h"
+#include "records/HeaderTexts.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QLocale>
 #include <QTest>
 
-using testdata::CellHeader;
+using records::CellHeader;
 
 namespace {
 
@@ -24,7 +24,7 @@ CellHeader headerAt(int hours, int minutes, int seconds, int day, int month, int
 QString failureOf(const CellHeader& header)
 {
     try {
-        testdata::decodeHeaderTexts(header);
+        records::decodeHeaderTexts(header);
     } catch (const platform::Error& error) {
         return error.message();
     }
@@ -46,7 +46,7 @@ private Q_SLOTS:
         header.concreteType = 0;
         header.shape = 1;
         header.strengthTenths = 250;
-        const testdata::HeaderTexts texts = testdata::decodeHeaderTexts(header);
+        const records::HeaderTexts texts = records::decodeHeaderTexts(header);
         QCOMPARE(texts.timeText, QStringLiteral("     09:05:00"));
         QCOMPARE(texts.time, QTime(9, 5, 0));
         QCOMPARE(texts.dateText, QStringLiteral("     15.03.2007"));
@@ -93,8 +93,8 @@ private Q_SLOTS:
         QFETCH(QString, timeText);
         QFETCH(QString, dateText);
         QFETCH(QDate, date);
-        const testdata::HeaderTexts texts =
-            testdata::decodeHeaderTexts(headerAt(hours, minutes, seconds, day, month, year));
+        const records::HeaderTexts texts =
+            records::decodeHeaderTexts(headerAt(hours, minutes, seconds, day, month, year));
         QCOMPARE(texts.timeText, timeText);
         QCOMPARE(texts.time, QTime(hours, minutes, seconds));
         QCOMPARE(texts.dateText, dateText);
@@ -171,9 +171,9 @@ private Q_SLOTS:
         bool converted = true;
         try {
             if (isTime)
-                QVERIFY(testdata::toTestTime(text).isValid());
+                QVERIFY(records::toTestTime(text).isValid());
             else
-                QVERIFY(testdata::toTestDate(text).isValid());
+                QVERIFY(records::toTestDate(text).isValid());
         } catch (const platform::Error& error) {
             converted = false;
             QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid date and time").arg(text));
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QLocale::setDefault(decimalComma ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
         CellHeader header = headerAt(9, 5, 0, 15, 3, 7);
         header.strengthTenths = static_cast<std::uint16_t>(tenths);
-        QCOMPARE(testdata::decodeHeaderTexts(header).strengthText, expected);
+        QCOMPARE(records::decodeHeaderTexts(header).strengthText, expected);
     }
 
     // Indexes outside the lists are passed on as they are; the window shows no item for them.
@@ -212,7 +212,7 @@ private Q_SLOTS:
         header.series = 255;
         header.concreteType = 4;
         header.shape = 200;
-        const testdata::HeaderTexts texts = testdata::decodeHeaderTexts(header);
+        const records::HeaderTexts texts = records::decodeHeaderTexts(header);
         QCOMPARE(texts.seriesText, QStringLiteral("255"));
         QCOMPARE(texts.concreteTypeIndex, 4);
         QCOMPARE(texts.shapeIndex, 200);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "testdata/RecordStore.h"
-#include "testdata/TestRecord.h"
+#include "records/RecordStore.h"
+#include "records/TestRecord.h"
 
-namespace testdata {
+namespace records {
 
 /// Writes the presence flags of chambers 1..3 (bytes 45..47, raw) into `record`. The results grid
 /// reads them, so the loader runs this before filling the grid.
@@ -17,4 +17,4 @@ void decodeChamberPresence(const Slot& slot, TestRecord& record);
 /// cannot fail. Derived values of the record are left alone.
 void decodeMeasurements(const Slot& slot, TestRecord& record);
 
-} // namespace testdata
+} // namespace records

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "testdata/CellHeader.h"
+#include "records/CellHeader.h"
 
 #include <QDate>
 #include <QString>
 #include <QTime>
 
-namespace testdata {
+namespace records {
 
 /// What the header controls of the main window show for a test.
 struct HeaderTexts {
@@ -40,4 +40,4 @@ QDate toTestDate(const QString& text);
 /// reported when both are invalid. Throws platform::Error as toTestTime / toTestDate do.
 HeaderTexts decodeHeaderTexts(const CellHeader& header);
 
-} // namespace testdata
+} // namespace records

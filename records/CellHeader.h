@@ -1,12 +1,12 @@
 #pragma once
 
-#include "testdata/RecordStore.h"
-#include "testdata/TestRecord.h"
+#include "records/RecordStore.h"
+#include "records/TestRecord.h"
 
 #include <array>
 #include <cstdint>
 
-namespace testdata {
+namespace records {
 
 /// The header fields of a ".cell" file as stored (little-endian, offsets 0..159).
 struct CellHeader {
@@ -39,4 +39,4 @@ struct CellHeader {
 /// Reads the header fields from a slot. Reads nothing outside it and cannot fail.
 CellHeader readCellHeader(const Slot& slot);
 
-} // namespace testdata
+} // namespace records

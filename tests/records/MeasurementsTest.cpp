@@ -1,18 +1,18 @@
-#include "testdata/Measurements.h"
+#include "records/Measurements.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/CellFile.h"
 
 #include <QTest>
 
 using simulator::CellFile;
-using testdata::TestRecord;
+using records::TestRecord;
 
 namespace {
 
 TestRecord decoded(const CellFile& file)
 {
     TestRecord record;
-    testdata::decodeMeasurements(file.toSlot(), record);
+    records::decodeMeasurements(file.toSlot(), record);
     return record;
 }
 
@@ -91,7 +91,7 @@ private Q_SLOTS:
         int nonZero = 0;
         for (Quantity q : {Quantity::Time, Quantity::VolumeChange, Quantity::Temperature, Quantity::Fridge}) {
             for (int k = 1; k <= 4; ++k) {
-                for (int i = 0; i < testdata::PointSlots; ++i) {
+                for (int i = 0; i < records::PointSlots; ++i) {
                     if ((q != Quantity::Fridge || k == 1) && valueOf(record, q, k, i) != 0) ++nonZero;
                 }
             }
@@ -105,10 +105,10 @@ private Q_SLOTS:
         CellFile file;
         file.setLaneWord(4, 2, 0, 0x7FFF);
         file.setLaneWord(4, 2, 1, 0x8000);
-        for (int i = 2; i < testdata::PointSlots; ++i)
+        for (int i = 2; i < records::PointSlots; ++i)
             file.setLaneWord(4, 2, i, static_cast<std::uint16_t>(i));
         const TestRecord record = decoded(file);
-        for (int i = 0; i < testdata::PointSlots - 2; ++i)
+        for (int i = 0; i < records::PointSlots - 2; ++i)
             QCOMPARE(record.ChamberTemperature[4][static_cast<std::size_t>(i)], (i + 2) / 10.0);
         for (double t : record.ChamberTemperature[4]) {
             QVERIFY(t != 3276.7);
@@ -120,9 +120,9 @@ private Q_SLOTS:
     void chamberFourTemperatureRoundTrip()
     {
         CellFile file;
-        for (int i = 0; i < testdata::PointSlots; ++i) file.setTemperature(4, i, -0.1 * i);
+        for (int i = 0; i < records::PointSlots; ++i) file.setTemperature(4, i, -0.1 * i);
         const TestRecord record = decoded(file);
-        for (int i = 0; i < testdata::PointSlots; ++i)
+        for (int i = 0; i < records::PointSlots; ++i)
             QCOMPARE(record.ChamberTemperature[4][static_cast<std::size_t>(i)], -i / 10.0);
     }
 
@@ -184,7 +184,7 @@ private Q_SLOTS:
         file.setByte(46, 1);
         file.setByte(37, 99);
         TestRecord record;
-        testdata::decodeChamberPresence(file.toSlot(), record);
+        records::decodeChamberPresence(file.toSlot(), record);
         QCOMPARE(record.ChamberPresent[2], 1);
         QCOMPARE(record.ChamberPointCount[1], 0);
     }
@@ -197,7 +197,7 @@ private Q_SLOTS:
         const TestRecord record = decoded(file);
         QCOMPARE(record.StoredPointTable[2][3].index, 42);
         QCOMPARE(record.StoredPointTable[2][3].value, -0.25);
-        QCOMPARE(record.StoredPointTable[1][3], testdata::StoredPoint{});
+        QCOMPARE(record.StoredPointTable[1][3], records::StoredPoint{});
     }
 
     // Every word is decoded whatever the counts say, and the bytes beyond the last one read change
@@ -206,28 +206,28 @@ private Q_SLOTS:
     {
         CellFile file;
         for (int k = 1; k <= 4; ++k) {
-            for (int i = 0; i < testdata::PointSlots; ++i) {
+            for (int i = 0; i < records::PointSlots; ++i) {
                 file.setTime(k, i, 1000 * k + i);
                 file.setVolumeChange(k, i, (k * 100 + i) / 1000.0);
                 file.setTemperature(k, i, -(k * 10 + i) / 10.0);
             }
         }
-        for (int i = 0; i < testdata::PointSlots; ++i) file.setFridgeTemperature(i, -i / 10.0);
+        for (int i = 0; i < records::PointSlots; ++i) file.setFridgeTemperature(i, -i / 10.0);
         file.resize(9220);
-        testdata::Slot slot;
+        records::Slot slot;
         slot.fill(0xEE);
         slot = file.overlaid(slot);
         TestRecord record;
-        testdata::decodeMeasurements(slot, record);
+        records::decodeMeasurements(slot, record);
         for (int k = 1; k <= 4; ++k) {
-            for (int i = 0; i < testdata::PointSlots; ++i) {
+            for (int i = 0; i < records::PointSlots; ++i) {
                 const auto at = static_cast<std::size_t>(i);
                 QCOMPARE(record.ChamberTime[k][at], 1000.0 * k + i);
                 QCOMPARE(record.ChamberVolumeChange[k][at], (k * 100 + i) / 1000.0);
                 QCOMPARE(record.ChamberTemperature[k][at], -(k * 10 + i) / 10.0);
             }
         }
-        for (int i = 0; i < testdata::PointSlots; ++i)
+        for (int i = 0; i < records::PointSlots; ++i)
             QCOMPARE(record.FridgeTemperature[static_cast<std::size_t>(i)], -i / 10.0);
     }
 
@@ -243,7 +243,7 @@ private Q_SLOTS:
         record.CharacteristicIndex[1] = 40;
         record.ChordWindow = 8;
         record.PolyCoef[4] = 1e-9;
-        testdata::decodeMeasurements(CellFile().toSlot(), record);
+        records::decodeMeasurements(CellFile().toSlot(), record);
         for (const auto& series : record.ChamberTemperature.items) {
             for (double t : series) QCOMPARE(t, 0.0);
         }
@@ -261,14 +261,14 @@ private Q_SLOTS:
     // every word, so the values equal the decimal numbers the device meant.
     void scalingIsExactForEveryWord()
     {
-        testdata::Slot slot{};
+        records::Slot slot{};
         TestRecord record;
         for (int word = -32768; word <= 32767; ++word) {
             for (int at : {0x800, 0xA00}) {
                 slot[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(word & 0xFF);
                 slot[static_cast<std::size_t>(at + 1)] = static_cast<std::uint8_t>((word >> 8) & 0xFF);
             }
-            testdata::decodeMeasurements(slot, record);
+            records::decodeMeasurements(slot, record);
             if (record.ChamberVolumeChange[1][0] != word / 1000.0 ||
                 record.ChamberTemperature[1][0] != word / 10.0)
                 QFAIL(qPrintable(QStringLiteral("word %1").arg(word)));

@@ -1,14 +1,14 @@
-#include "testdata/HeaderTexts.h"
+#include "records/HeaderTexts.h"
 
 #include "platform/Error.h"
 #include "platform/Messages.h"
 #include "platform/NumberFormat.h"
-#include "testdata/WordScaling.h"
+#include "records/WordScaling.h"
 
 #include <array>
 #include <optional>
 
-namespace testdata {
+namespace records {
 
 namespace {
 
@@ -91,4 +91,4 @@ HeaderTexts decodeHeaderTexts(const CellHeader& header)
     return texts;
 }
 
-} // namespace testdata
+} // namespace records
