@@ -3,9 +3,12 @@
 #include "chartengine/Chart.h"
 #include "charts/ChartKinds.h"
 #include "charts/SeriesLayout.h"
+#include "platform/Index.h"
 #include "platform/NumberFormat.h"
 
 namespace charts {
+
+using platform::at;
 
 namespace {
 
@@ -22,7 +25,7 @@ std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
     if (chamber < 1 || chamber > records::ChamberCount) return std::nullopt;
     if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= records::PointSlots)
         return std::nullopt;
-    const auto i = static_cast<std::size_t>(slot);
+    const auto i = at(slot);
     const double t = record.ChamberTime[chamber][i];
     const double dV = record.ChamberVolumeChange[chamber][i];
     const double T = record.ChamberTemperature[chamber][i];

@@ -2,12 +2,15 @@
 
 #include "chartengine/Chart.h"
 #include "charts/SeriesLayout.h"
+#include "platform/Index.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace charts {
+
+using platform::at;
 
 namespace {
 
@@ -18,11 +21,6 @@ struct ChamberPoint {
     double x;
     double y;
 };
-
-std::size_t at(int slot)
-{
-    return static_cast<std::size_t>(slot);
-}
 
 /// Chambers 1..3 are drawn only when present; the fourth channel has no flag and is drawn from its
 /// count alone.

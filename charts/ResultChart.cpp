@@ -2,8 +2,11 @@
 
 #include "chartengine/Chart.h"
 #include "charts/SeriesLayout.h"
+#include "platform/Index.h"
 
 namespace charts {
+
+using platform::at;
 
 void FillResultChart(chartengine::Chart& chart, records::TestRecord& record, ResultCurves& curves)
 {
@@ -17,7 +20,7 @@ void FillResultChart(chartengine::Chart& chart, records::TestRecord& record, Res
         if (!range) continue;
         curves[k] = range;
         for (int j = range->first; j <= range->last; ++j) {
-            const auto slot = static_cast<std::size_t>(j);
+            const auto slot = at(j);
             chart.addPoint(resultSeries(k), record.ChamberTime[k][slot], record.SampleVolumeChange[k][slot],
                            QString(), chamberColor(k));
         }

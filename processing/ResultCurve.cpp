@@ -1,21 +1,15 @@
 #include "processing/ResultCurve.h"
 
 #include "platform/CheckedDivision.h"
+#include "platform/Index.h"
 
 #include <algorithm>
 
 namespace processing {
 
+using platform::at;
+
 namespace {
-
-constexpr int ChordSpan = 8; // slots between the chord's two points
-
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-int measuredSlots(const records::TestRecord& record, int chamber)
-{
-    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
-}
 
 /// A minimum of the volume change at slot j: not above the previous point, below the next two.
 bool isMinimumAt(const records::PointSeries& volumeChange, int j)
@@ -33,7 +27,7 @@ records::ByChamber<bool, records::MeasuringChambers> FindCharacteristicPoint(rec
         if (!record.isPresent(chamber)) continue;
         const records::PointSeries& volumeChange = record.ChamberVolumeChange[chamber];
         const records::PointSeries& temperature = record.ChamberTemperature[chamber];
-        const int count = measuredSlots(record, chamber);
+        const int count = record.measuredSlots(chamber);
         bool settled = false;
         for (int j = 2; j <= count - 3 && !settled; ++j) {
             if (!isMinimumAt(volumeChange, j)) continue;
@@ -51,7 +45,7 @@ std::optional<ResultRange> ComputeResultCurve(records::TestRecord& record, int c
         return std::nullopt;
     record.ChordWindow = ChordSpan;
     const int i0 = record.CharacteristicIndex[chamber];
-    const int last = measuredSlots(record, chamber) - 1;
+    const int last = record.measuredSlots(chamber) - 1;
     // An index left over from another record, one whose chord would start before slot 0, or one past
     // the measured points gives no curve rather than one read from slots that do not belong to it.
     if (!minimumFound || i0 < ChordSpan || i0 > last) return std::nullopt;

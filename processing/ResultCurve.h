@@ -6,6 +6,9 @@
 
 namespace processing {
 
+/// Slots between the chord's two points: the characteristic point and the slot this many before it.
+inline constexpr int ChordSpan = 8;
+
 /// Searches each present chamber 1..3 for its characteristic point: the slot before the first minimum of
 /// the volume change whose temperature is below 0 °C (else the last minimum found). Writes
 /// CharacteristicIndex only where a minimum is found; returns, per chamber, whether one was found in

@@ -1,12 +1,15 @@
 #include "processing/ResultsGrid.h"
 
 #include "platform/CheckedDivision.h"
+#include "platform/Index.h"
 #include "platform/NumberFormat.h"
 #include "processing/GradeNames.h"
 
 #include <numbers>
 
 namespace processing {
+
+using platform::at;
 
 namespace {
 
@@ -16,9 +19,10 @@ constexpr int VolumeChangeColumn = 7;
 constexpr int RelativeChangeColumn = 8;
 constexpr int NominalRow = 3; // the fourth channel's row shows the nominal sample of the shape
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-QString integerText(int value) { return QString::number(value); }
+QString integerText(int value)
+{
+    return QString::number(value);
+}
 
 /// The sample volume of one grid row from its dimension cells (mm), in cm³: a box when the third cell
 /// holds a number, a cylinder (diameter, height) when it is empty. The cells were written by the fill

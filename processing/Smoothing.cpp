@@ -1,6 +1,7 @@
 #include "processing/Smoothing.h"
 
 #include "platform/CheckedDivision.h"
+#include "platform/Index.h"
 
 #include <algorithm>
 #include <array>
@@ -8,6 +9,8 @@
 #include <stdexcept>
 
 namespace processing {
+
+using platform::at;
 
 namespace {
 
@@ -18,15 +21,6 @@ constexpr int WorkRoom = 20;
 
 using Vector = std::array<double, WorkRoom + 1>;
 using Matrix = std::array<Vector, WorkRoom + 1>;
-
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-/// The measured slots of a chamber that lie inside the series (a count is never above 255 in a file,
-/// but a record can be filled by hand).
-int measuredSlots(const records::TestRecord& record, int chamber)
-{
-    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
-}
 
 /// Whether the times of the measured slots take at least `wanted` different values; fewer make the
 /// normal equations of a polynomial with `wanted` coefficients singular.
@@ -52,7 +46,8 @@ double evaluatePolynomial(const std::array<double, 10>& coefficients, double x)
     for (int p = MaxDegree; p >= 1; --p) {
         if (finite && coefficients[at(p)] == 0.0) continue;
         long double term = coefficients[at(p)];
-        for (int factor = 0; factor < p; ++factor) term *= x;
+        for (int factor = 0; factor < p; ++factor)
+            term *= x;
         sum += term;
     }
     sum += coefficients[0];
@@ -91,14 +86,16 @@ void FitPolynomial(records::TestRecord& record, int chamber, int degree, int cou
 
     Matrix A{};
     for (int r = 1; r <= m; ++r) {
-        for (int q = 1; q <= m; ++q) A[at(r)][at(q)] = S[at(r + q - 1)];
+        for (int q = 1; q <= m; ++q)
+            A[at(r)][at(q)] = S[at(r + q - 1)];
     }
 
     // Gaussian elimination without pivoting; the entries left of the diagonal are never read again.
     for (int q = 1; q <= m - 1; ++q) {
         for (int r = q + 1; r <= m; ++r) {
             const double f = platform::checkedDivide(-A[at(r)][at(q)], A[at(q)][at(q)]);
-            for (int l = q + 1; l <= m; ++l) A[at(r)][at(l)] = A[at(r)][at(l)] + f * A[at(q)][at(l)];
+            for (int l = q + 1; l <= m; ++l)
+                A[at(r)][at(l)] = A[at(r)][at(l)] + f * A[at(q)][at(l)];
             B[at(r)] = B[at(r)] + f * B[at(q)];
         }
     }
@@ -106,11 +103,13 @@ void FitPolynomial(records::TestRecord& record, int chamber, int degree, int cou
     U[at(m)] = platform::checkedDivide(B[at(m)], A[at(m)][at(m)]);
     for (int r = m - 1; r >= 1; --r) {
         double sum = B[at(r)];
-        for (int l = r + 1; l <= m; ++l) sum = sum - U[at(l)] * A[at(r)][at(l)];
+        for (int l = r + 1; l <= m; ++l)
+            sum = sum - U[at(l)] * A[at(r)][at(l)];
         U[at(r)] = platform::checkedDivide(sum, A[at(r)][at(r)]);
     }
 
-    for (int p = 0; p <= degree; ++p) record.PolyCoef[at(p)] = U[at(p + 1)];
+    for (int p = 0; p <= degree; ++p)
+        record.PolyCoef[at(p)] = U[at(p + 1)];
 }
 
 std::vector<int> SmoothTemperatures(records::TestRecord& record)
@@ -118,7 +117,7 @@ std::vector<int> SmoothTemperatures(records::TestRecord& record)
     std::vector<int> skipped;
     for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         if (!record.isPresent(chamber)) continue;
-        const int count = measuredSlots(record, chamber);
+        const int count = record.measuredSlots(chamber);
         if (!hasDistinctTimes(record.ChamberTime[chamber], count, SmoothingDegree + 1)) {
             skipped.push_back(chamber);
             continue;

@@ -1,19 +1,19 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace records {
 
-inline constexpr int PointSlots = 256;       ///< points 0..255 of every series
-inline constexpr int ChamberCount = 4;       ///< three measuring chambers and the fourth channel
-inline constexpr int MeasuringChambers = 3;  ///< chambers with a sample, a presence flag and a ΔV
+inline constexpr int PointSlots = 256;      ///< points 0..255 of every series
+inline constexpr int ChamberCount = 4;      ///< three measuring chambers and the fourth channel
+inline constexpr int MeasuringChambers = 3; ///< chambers with a sample, a presence flag and a ΔV
 
 using PointSeries = std::array<double, PointSlots>;
 
 /// A table indexed by chamber number, counted from 1 as the laboratory counts chambers.
-template <typename T, int Count>
-struct ByChamber {
+template <typename T, int Count> struct ByChamber {
     std::array<T, Count> items{};
 
     T& operator[](int chamber) { return items[static_cast<std::size_t>(chamber - 1)]; }
@@ -24,7 +24,7 @@ struct ByChamber {
 /// One of the five points per chamber that the device stores in the header; nothing evaluates them.
 struct StoredPoint {
     std::int32_t index = 0;
-    double value = 0;  ///< cm³
+    double value = 0; ///< cm³
     friend bool operator==(const StoredPoint&, const StoredPoint&) = default;
 };
 
@@ -40,16 +40,20 @@ struct TestRecord {
     ByChamber<std::array<StoredPoint, 5>, MeasuringChambers> StoredPointTable;
 
     // Derived by processing.
-    ByChamber<double, ChamberCount> SampleVolume;               ///< cm³, per results-grid row
-    ByChamber<double, MeasuringChambers> StoredVolumeChange;    ///< cm³, written for present chambers only
-    ByChamber<double, MeasuringChambers> RelativeVolumeChange;  ///< 10⁻³, written for present chambers only
-    std::array<double, 10> PolyCoef{};                          ///< c0..c9 of the last fitted polynomial
-    ByChamber<PointSeries, MeasuringChambers> SampleVolumeChange;  ///< cm³, the result curves
+    ByChamber<double, ChamberCount> SampleVolume;              ///< cm³, per results-grid row
+    ByChamber<double, MeasuringChambers> StoredVolumeChange;   ///< cm³, written for present chambers only
+    ByChamber<double, MeasuringChambers> RelativeVolumeChange; ///< 10⁻³, written for present chambers only
+    std::array<double, 10> PolyCoef{};                         ///< c0..c9 of the last fitted polynomial
+    ByChamber<PointSeries, MeasuringChambers> SampleVolumeChange; ///< cm³, the result curves
     ByChamber<std::int32_t, MeasuringChambers> CharacteristicIndex;
-    std::int32_t ChordWindow = 0;  ///< 0 until the first result curve, then 8
+    std::int32_t ChordWindow = 0; ///< 0 until the first result curve, then 8
 
     /// Only chambers 1..3 can be present, and only with a flag of exactly 1.
     bool isPresent(int chamber) const { return chamber <= MeasuringChambers && ChamberPresent[chamber] == 1; }
+
+    /// The measured slots of chamber k (1..4) that lie inside its series: the point count clamped to
+    /// 0..256 (the fourth channel's count can be negative, and a record can be filled by hand).
+    int measuredSlots(int chamber) const { return std::clamp(ChamberPointCount[chamber], 0, PointSlots); }
 
     friend bool operator==(const TestRecord&, const TestRecord&) = default;
 };

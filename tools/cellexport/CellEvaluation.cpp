@@ -1,6 +1,7 @@
 #include "tools/cellexport/CellEvaluation.h"
 
 #include "platform/Error.h"
+#include "platform/Index.h"
 #include "processing/Smoothing.h"
 #include "records/CellFileReader.h"
 #include "records/Measurements.h"
@@ -9,11 +10,14 @@
 
 namespace cellexport {
 
+using platform::at;
+
 namespace {
 
-constexpr int ChordSpan = 8;
-
-QString chamberText(int chamber) { return QStringLiteral("Камера %1: ").arg(chamber); }
+QString chamberText(int chamber)
+{
+    return QStringLiteral("Камера %1: ").arg(chamber);
+}
 
 /// The chamber's result curve, or a warning saying why there is none. Returns false when a chord
 /// failed, which ends the result chart for the chambers after it too.
@@ -34,9 +38,9 @@ bool computeCurve(CellEvaluation& evaluation, int chamber, bool minimumFound)
                                            "характеристическая точка %1 лежит ближе %2 точек к началу, "
                                            "кривой результата нет")
                                            .arg(index)
-                                           .arg(ChordSpan);
+                                           .arg(processing::ChordSpan);
         } else if (index + 1 < records::PointSlots &&
-                   !(record.ChamberTemperature[chamber][static_cast<std::size_t>(index + 1)] < 0.0)) {
+                   !(record.ChamberTemperature[chamber][at(index + 1)] < 0.0)) {
             evaluation.warnings << chamberText(chamber) +
                                        QStringLiteral("ни один минимум не лежит ниже 0 °C, взят последний "
                                                       "(характеристическая точка %1)")

@@ -1,5 +1,6 @@
 #include "tools/cellexport/ExportCsv.h"
 
+#include "platform/Index.h"
 #include "tools/cellexport/NumberText.h"
 
 #include <QStringList>
@@ -7,19 +8,16 @@
 
 namespace cellexport {
 
+using platform::at;
+
 namespace {
 
 using records::ChamberCount;
 using records::MeasuringChambers;
 
-int measuredSlots(const records::TestRecord& record, int chamber)
-{
-    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
-}
-
 QString cell(const records::PointSeries& values, int slot, bool inRange)
 {
-    return inRange ? shortestText(values[static_cast<std::size_t>(slot)]) : QString();
+    return inRange ? shortestText(values[at(slot)]) : QString();
 }
 
 QString headerRow()
@@ -42,13 +40,13 @@ QString evaluationCsv(const CellEvaluation& evaluation)
     const records::TestRecord& record = evaluation.record;
     int rows = 0;
     for (int chamber = 1; chamber <= ChamberCount; ++chamber)
-        rows = std::max(rows, measuredSlots(record, chamber));
+        rows = std::max(rows, record.measuredSlots(chamber));
 
     QString text = headerRow() + u'\n';
     for (int slot = 0; slot < rows; ++slot) {
         QStringList cells{QString::number(slot)};
         for (int chamber = 1; chamber <= ChamberCount; ++chamber) {
-            const bool measured = slot < measuredSlots(record, chamber);
+            const bool measured = slot < record.measuredSlots(chamber);
             cells << cell(record.ChamberTime[chamber], slot, measured)
                   << cell(record.ChamberVolumeChange[chamber], slot, measured)
                   << cell(record.ChamberTemperature[chamber], slot, measured);
@@ -58,7 +56,7 @@ QString evaluationCsv(const CellEvaluation& evaluation)
             cells << cell(record.SampleVolumeChange[chamber], slot,
                           curve && slot >= curve->first && slot <= curve->last);
         }
-        cells << cell(record.FridgeTemperature, slot, slot < measuredSlots(record, 1));
+        cells << cell(record.FridgeTemperature, slot, slot < record.measuredSlots(1));
         text += cells.join(u',') + u'\n';
     }
     return text;

@@ -1,5 +1,6 @@
 #include "tools/cellexport/ExportJson.h"
 
+#include "platform/Index.h"
 #include "processing/GradeNames.h"
 #include "records/WordScaling.h"
 
@@ -9,22 +10,23 @@
 
 namespace cellexport {
 
+using platform::at;
+
 namespace {
 
 using records::MeasuringChambers;
 
-QJsonValue number(double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(); }
-
-int measuredSlots(const records::TestRecord& record, int chamber)
+QJsonValue number(double value)
 {
-    return std::clamp(record.ChamberPointCount[chamber], 0, records::PointSlots);
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue();
 }
 
 /// Slots first .. first + count − 1 of a series.
 QJsonArray series(const records::PointSeries& values, int first, int count)
 {
     QJsonArray array;
-    for (int i = first; i < first + count; ++i) array.append(number(values[static_cast<std::size_t>(i)]));
+    for (int i = first; i < first + count; ++i)
+        array.append(number(values[at(i)]));
     return array;
 }
 
@@ -33,7 +35,8 @@ QJsonArray gridJson(const processing::ResultsGrid& grid)
     QJsonArray rows;
     for (const auto& row : grid.cells) {
         QJsonArray cells;
-        for (const auto& cell : row) cells.append(cell ? QJsonValue(*cell) : QJsonValue());
+        for (const auto& cell : row)
+            cells.append(cell ? QJsonValue(*cell) : QJsonValue());
         rows.append(cells);
     }
     return rows;
@@ -42,7 +45,7 @@ QJsonArray gridJson(const processing::ResultsGrid& grid)
 QJsonObject chamberJson(const CellEvaluation& evaluation, int chamber)
 {
     const records::TestRecord& record = evaluation.record;
-    const int count = measuredSlots(record, chamber);
+    const int count = record.measuredSlots(chamber);
     QJsonObject object{
         {QStringLiteral("chamber"), chamber},
         {QStringLiteral("time"), series(record.ChamberTime[chamber], 0, count)},
@@ -118,7 +121,7 @@ QJsonObject evaluationJson(const CellEvaluation& evaluation)
         {QStringLiteral("mean_text"), evaluation.grid.meanText},
         {QStringLiteral("grade_text"), evaluation.grid.gradeText},
         {QStringLiteral("chambers"), chambers},
-        {QStringLiteral("fridge_temperature"), series(record.FridgeTemperature, 0, measuredSlots(record, 1))},
+        {QStringLiteral("fridge_temperature"), series(record.FridgeTemperature, 0, record.measuredSlots(1))},
         {QStringLiteral("warnings"), QJsonArray::fromStringList(evaluation.warnings)},
     };
 }
@@ -126,7 +129,8 @@ QJsonObject evaluationJson(const CellEvaluation& evaluation)
 QJsonDocument exportDocument(const std::vector<CellEvaluation>& evaluations)
 {
     QJsonArray tests;
-    for (const CellEvaluation& evaluation : evaluations) tests.append(evaluationJson(evaluation));
+    for (const CellEvaluation& evaluation : evaluations)
+        tests.append(evaluationJson(evaluation));
     return QJsonDocument(QJsonObject{{QStringLiteral("tests"), tests}});
 }
 
