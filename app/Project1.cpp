@@ -12,6 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("frostdil"));
+    QApplication::setDesktopFileName(QStringLiteral("frostdil"));  // the desktop entry the windows belong to
     ui::loadFonts();
     QApplication::setFont(ui::uiFont(ui::DefaultPixelSize));  // message boxes and dialogs in the windows' face
     // The platform's own dialogs (open, save, print) speak the user's language, as they do elsewhere.

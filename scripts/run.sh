@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, prepares the demo laboratory folder and starts frostdil in it.
+# Installs what is missing, builds, prepares the demo laboratory folder (once) and starts frostdil in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-scripts/make-lab.sh build/laboratory
+[ -d build/laboratory ] || scripts/make-lab.sh build/laboratory
 cd build/laboratory
 exec ../frostdil

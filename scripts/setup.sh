@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo                       # JPEG pictures in the save dialog's preview (Qt's jpeg plugin)
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
   xvfb xauth                            # screenshots and runs without a display
+  dpkg-dev desktop-file-utils groff-base xdotool x11-utils  # the Debian packages and their test
 )
 
 missing=()

@@ -10,6 +10,10 @@ namespace ui {
 /// The picture of a command (":/icons/<name>.svg") drawn at 16 and 24 pixels, for menus and tool bar.
 QIcon commandIcon(const QString& name);
 
+/// The program's icon, the one its desktop entry shows, drawn at the sizes title bars, task bars and
+/// window switchers ask for.
+QIcon programIcon();
+
 /// An SVG resource drawn into a transparent pixmap of `size` (device-independent pixels).
 QPixmap renderSvg(const QString& resource, QSize size);
 

@@ -3,9 +3,11 @@
 #include "platform/Paths.h"
 #include "ui/ChartWidget.h"
 #include "ui/ErrorGuard.h"
+#include "ui/FileDrop.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramState.h"
 #include "ui/RadioGroup.h"
+#include "ui/TestLoader.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,6 +52,8 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
 
     FormCreate();
     wireHandlers();
+    // Test files dropped from a file manager load as if chosen in the open dialog.
+    new ui::FileDrop(*this, [this](const QStringList& files) { TestLoader(*this).load(files); });
 }
 
 TForm1::~TForm1() = default;

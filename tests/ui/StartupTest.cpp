@@ -1,5 +1,6 @@
 #include "tests/support/TestRegistry.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Icons.h"
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
@@ -31,6 +32,17 @@ private Q_SLOTS:
         QVERIFY(windows->Form4.isHidden());
         QVERIFY(windows->Form5.isHidden());
         QCOMPARE(windows->State.ProgramFolder, windows->Form1.Edit7->text());
+    }
+
+    // Title bars, the task bar and the window switcher show the desktop entry's icon for every window.
+    void everyWindowCarriesTheProgramIcon()
+    {
+        const auto windows = std::make_unique<ui::ProgramWindows>();
+        const QImage icon = ui::programIcon().pixmap(48).toImage();
+        QVERIFY(!icon.isNull());
+        for (const QWidget* window : std::initializer_list<const QWidget*>{
+                 &windows->Form1, &windows->Form2, &windows->Form3, &windows->Form4, &windows->Form5})
+            QCOMPARE(window->windowIcon().pixmap(48).toImage(), icon);
     }
 
     // The report window is modeless and may be open: closing the main window still ends the program.

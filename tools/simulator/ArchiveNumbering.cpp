@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <bitset>
@@ -27,12 +28,14 @@ int nextTestNumber(const QString& archiveFolder)
 
     static const QRegularExpression namePattern(QStringLiteral("^test_(\\d{1,9})\\.cell$"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    const QDir folder(archiveFolder);
-    const QStringList names = folder.entryList({QStringLiteral("*.cell")}, QDir::Files);
-    for (const QString& name : names) {
-        if (const auto match = namePattern.match(name); match.hasMatch())
+    // A folder or a link to nowhere under a test's name takes its number too: the name is not free.
+    const QFileInfoList entries = QDir(archiveFolder).entryInfoList({QStringLiteral("*.cell")},
+                                                                    QDir::Files | QDir::Dirs | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        if (const auto match = namePattern.match(entry.fileName()); match.hasMatch())
             take(match.captured(1).toLongLong());
-        QFile file(folder.filePath(name));
+        if (!entry.isFile()) continue;  // nothing to read, and a pipe would never answer
+        QFile file(entry.filePath());
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray start = file.read(2);
             if (start.size() == 2)

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "records/CellLayout.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -161,6 +162,19 @@ void CellFile::writeTo(const QString& path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size() || !file.commit())
         throw platform::Error(platform::messages::cannotCreateFile(path, file.errorString()));
+}
+
+void CellFile::writeNewFile(const QString& path) const
+{
+    QFile file(path);
+    // The system creates the file only if the name is free, in one step no other program can split.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw platform::Error(platform::messages::cannotCreateFile(path, file.errorString()));
+    if (file.write(m_bytes) != m_bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.remove();
+        throw platform::Error(platform::messages::cannotCreateFile(path, reason));
+    }
 }
 
 } // namespace simulator

@@ -71,6 +71,11 @@ public:
     /// Writes the file; throws platform::Error "Cannot create file ..." when it cannot.
     void writeTo(const QString& path) const;
 
+    /// Writes the file under a name nothing holds yet, as the device files a test: a file, folder or
+    /// link of that name, also one made meanwhile by another program, makes it throw platform::Error
+    /// "Cannot create file ..." and stays as it was. A failed write leaves no file behind.
+    void writeNewFile(const QString& path) const;
+
 private:
     QByteArray m_bytes;
 };

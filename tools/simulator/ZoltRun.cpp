@@ -54,7 +54,9 @@ QString recordTest(ZoltRequest request, const QDateTime& now)
     if (!request.seedGiven) o.seed = o.testNumber;
     if (!request.dateGiven) o.date = now.date();
     if (!request.timeGiven) o.time = QTime(now.time().hour(), now.time().minute(), now.time().second());
-    if (path.isEmpty()) path = QDir(request.archiveFolder).filePath(archiveFileName(o.testNumber));
+    // A test goes into the archive under a name of its own; only a file named by --out may be replaced.
+    const bool intoArchive = path.isEmpty();
+    if (intoArchive) path = QDir(request.archiveFolder).filePath(archiveFileName(o.testNumber));
 
     const QString problem = checkOptions(o);
     if (!problem.isEmpty()) throw platform::Error(problem);
@@ -63,7 +65,10 @@ QString recordTest(ZoltRequest request, const QDateTime& now)
     if (!QDir().mkpath(folder))
         throw platform::Error(
             platform::messages::cannotCreateFile(path, QStringLiteral("Cannot create the folder")));
-    test.file().writeTo(path);
+    if (intoArchive)
+        test.file().writeNewFile(path);
+    else
+        test.file().writeTo(path);
     return describeTest(test, o, path);
 }
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -46,7 +48,8 @@ private Q_SLOTS:
     }
 
     // Each row: files to create ("name=number" writes a file carrying that number, "name" an empty
-    // file), and the number the next test gets.
+    // file, "name/" a folder, "name@" a link to nowhere, "name|" a pipe), and the number the next test
+    // gets.
     void nextNumber_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -62,6 +65,12 @@ private Q_SLOTS:
         QTest::newRow("other files do not count") << QStringList{QStringLiteral("notes.txt=50")} << 1;
         QTest::newRow("numbers the program rejects do not count")
             << QStringList{QStringLiteral("big.cell=1000"), QStringLiteral("zero.cell=0")} << 1;
+        QTest::newRow("a folder under a test's name counts")
+            << QStringList{QStringLiteral("test_0004.cell/")} << 5;
+        QTest::newRow("a link to nowhere under a test's name counts")
+            << QStringList{QStringLiteral("test_0006.cell@")} << 7;
+        QTest::newRow("a pipe under a test's name counts and is not read")
+            << QStringList{QStringLiteral("test_0002.cell|")} << 3;
         QTest::newRow("after 999 the lowest free number")
             << QStringList{QStringLiteral("test_0999.cell=999"), QStringLiteral("test_0001.cell=1")} << 2;
     }
@@ -75,9 +84,19 @@ private Q_SLOTS:
         if (files != QStringList{QStringLiteral("-")}) {
             QVERIFY(QDir().mkpath(folder));
             for (const QString& entry : files) {
-                const QStringList parts = entry.split(u'=');
-                writeFile(QDir(folder).filePath(parts[0]),
-                          parts.size() > 1 ? numbered(parts[1].toInt()) : QByteArray());
+                const QString name = entry.chopped(1);
+                const QString path = QDir(folder).filePath(name);
+                if (entry.endsWith(u'/')) {
+                    QVERIFY(QDir(folder).mkdir(name));
+                } else if (entry.endsWith(u'@')) {
+                    QVERIFY(QFile::link(root.filePath(QStringLiteral("nowhere")), path));
+                } else if (entry.endsWith(u'|')) {
+                    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                } else {
+                    const QStringList parts = entry.split(u'=');
+                    writeFile(QDir(folder).filePath(parts[0]),
+                              parts.size() > 1 ? numbered(parts[1].toInt()) : QByteArray());
+                }
             }
         }
         QCOMPARE(simulator::nextTestNumber(folder), next);

@@ -92,6 +92,26 @@ private Q_SLOTS:
         QVERIFY(!records::readCellHeader(*buffer).isCube());
     }
 
+    // A test of the archive is never replaced, also when its number is asked for.
+    void chosenNumberNeverReplacesATest()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Archive")));
+        const QString existing = QDir(folder.path()).filePath(QStringLiteral("Archive/test_0005.cell"));
+        simulator::CellFile measured;
+        measured.setU16(0, 5);
+        measured.writeTo(existing);
+        const Run run = runZolt(folder.path(), {QStringLiteral("--number"), QStringLiteral("5")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("test_0005.cell")), qPrintable(run.err));
+        QFile kept(existing);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), measured.bytes());
+        QCOMPARE(QDir(folder.path() + QStringLiteral("/Archive"))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("test_0005.cell")});
+    }
+
     void badArgumentsWriteNothing()
     {
         QTemporaryDir folder;
