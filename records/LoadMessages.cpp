@@ -47,6 +47,11 @@ QString selectorNumberOutOfRange(std::int64_t number)
         .arg(QString::number(number), QString::number(FirstTestNumber), QString::number(LastTestNumber));
 }
 
+QString selectorTestNotLoaded(std::int64_t number)
+{
+    return QStringLiteral("Испытание %1 не загружено").arg(number);
+}
+
 QString filesNotLoaded(const std::vector<FileNotLoaded>& files)
 {
     QString text =

@@ -16,8 +16,11 @@ QString fileTooLong(const QString& path, std::int64_t size);
 /// A file whose test number (bytes 0–1) is 0 or above 999.
 QString fileTestNumberOutOfRange(const QString& path, int testNumber);
 
-/// A number typed into the test selector that names no slot (1..999).
+/// A number asked of the decoder that names no slot (1..999).
 QString selectorNumberOutOfRange(std::int64_t number);
+
+/// A number typed into the test selector whose test was never loaded.
+QString selectorTestNotLoaded(std::int64_t number);
 
 /// A file that a load could not take, and why: the text of the error it failed with.
 struct FileNotLoaded {

@@ -200,27 +200,28 @@ private Q_SLOTS:
         QVERIFY(lab.state->TestRecord == first);
     }
 
-    // What typing or choosing in the test selector does, with tests 5 and 7 loaded and 7 on screen.
+    // What a text put into the test selector and confirmed with Enter does, with tests 5 and 7 loaded and 7
+    // on screen. Only a loaded test is chosen, as soon as the text names it; anything else is refused on
+    // Enter with one message, and the selector names the test on screen again.
     void selector_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<quint16>("current");  // the test on screen afterwards
-        QTest::addColumn<QString>("message");  // empty: no error
+        QTest::addColumn<QString>("message");  // on Enter; empty: none
+        const auto notLoaded = records::messages::selectorTestNotLoaded;
         QTest::newRow("a loaded number") << QStringLiteral("5") << quint16(5) << QString();
         QTest::newRow("blanks and a sign") << QStringLiteral("  +5") << quint16(5) << QString();
         QTest::newRow("low 16 bits") << QStringLiteral("65541") << quint16(5) << QString();
+        QTest::newRow("the test on screen") << QStringLiteral("7") << quint16(7) << QString();
         QTest::newRow("not a number") << QStringLiteral("abc") << quint16(7)
                                       << platform::messages::notValidInteger(QStringLiteral("abc"));
         QTest::newRow("trailing blank") << QStringLiteral("5 ") << quint16(7)
                                         << platform::messages::notValidInteger(QStringLiteral("5 "));
-        QTest::newRow("zero") << QStringLiteral("0") << quint16(7) << QString();
-        QTest::newRow("65536 is zero") << QStringLiteral("65536") << quint16(7) << QString();
-        QTest::newRow("1000") << QStringLiteral("1000") << quint16(7)
-                              << records::messages::selectorNumberOutOfRange(1000);
-        QTest::newRow("negative") << QStringLiteral("-1") << quint16(7)
-                                  << records::messages::selectorNumberOutOfRange(-1);
-        QTest::newRow("a slot never filled") << QStringLiteral("12") << quint16(7)
-                                             << platform::messages::notValidDateTime(QStringLiteral("     00.00.2000"));
+        QTest::newRow("zero") << QStringLiteral("0") << quint16(7) << notLoaded(0);
+        QTest::newRow("65536 is zero") << QStringLiteral("65536") << quint16(7) << notLoaded(65536);
+        QTest::newRow("1000") << QStringLiteral("1000") << quint16(7) << notLoaded(1000);
+        QTest::newRow("negative") << QStringLiteral("-1") << quint16(7) << notLoaded(-1);
+        QTest::newRow("a slot never filled") << QStringLiteral("12") << quint16(7) << notLoaded(12);
     }
 
     void selector()
@@ -236,8 +237,13 @@ private Q_SLOTS:
         const QStringList screenOfSeven = shownTexts(*lab.form);
 
         lab.form->ComboBox1->setEditText(text);
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.state->CurrentTestNumber, current);
+        QTest::keyClick(lab.form->ComboBox1, Qt::Key_Return);
+
         QCOMPARE(lab.errors, message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(lab.state->CurrentTestNumber, current);
+        QCOMPARE(lab.form->ComboBox1->currentText(), QString::number(current));
         QCOMPARE(lab.form->Edit2->text(), QString::number(current));
         if (current == 7) {
             QVERIFY(lab.state->TestRecord == recordOfSeven);
