@@ -101,8 +101,5 @@ void TestLoader::listInSelector(quint16 testNumber)
     const QString text = QString::number(testNumber);
     m_form.ComboBox1->addItem(text);
     ++state.SelectorLastIndex;
-    // With the number already in the edit field, selecting its item does not make the selector's completer
-    // filter the whole list again, which made loading many files take time growing with the square.
-    m_form.ComboBox1->setEditText(text);
     m_form.ComboBox1->setCurrentIndex(state.SelectorLastIndex);
 }
