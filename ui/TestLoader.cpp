@@ -98,8 +98,7 @@ void TestLoader::listInSelector(quint16 testNumber)
     ProgramState& state = m_form.state();
     // Filling the list is no choice of the user's: it must not run the selector's change handler.
     const QSignalBlocker quiet(m_form.ComboBox1);
-    const QString text = QString::number(testNumber);
-    m_form.ComboBox1->addItem(text);
+    m_form.ComboBox1->addItem(QString::number(testNumber));
     ++state.SelectorLastIndex;
     m_form.ComboBox1->setCurrentIndex(state.SelectorLastIndex);
 }
