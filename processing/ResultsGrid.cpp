@@ -67,8 +67,11 @@ ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHead
     }
 
     for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
-        if (!record.isPresent(chamber)) continue;
         auto& row = cells[at(chamber - 1)];
+        if (!record.isPresent(chamber)) {
+            row[VolumeChangeColumn] = row[RelativeChangeColumn] = QString();
+            continue;
+        }
         const double volumeChange =
             static_cast<double>(static_cast<long double>(header.volumeChangeThousandths[chamber]) / 1000.0L);
         record.StoredVolumeChange[chamber] = volumeChange;

@@ -14,8 +14,7 @@ inline constexpr int GridColumns = 9;
 inline constexpr int GridRows = 4;
 
 /// What the results grid and its two labels show for a test. A cell without a value is one the fill
-/// does not write (it keeps the text it had): the weights in columns 4 and 5, columns 7 and 8 of absent
-/// chambers, and columns 6..8 of row 3.
+/// does not write (it keeps the text it had): the weights in columns 4 and 5, and columns 6..8 of row 3.
 struct ResultsGrid {
     std::array<std::array<std::optional<QString>, GridColumns>, GridRows> cells;  ///< [row][column]
     bool cube = true;      ///< which heading picture stands over columns 0..2
@@ -24,8 +23,9 @@ struct ResultsGrid {
 };
 
 /// Computes the results grid of a decoded header and writes SampleVolume (all four rows), and
-/// StoredVolumeChange and RelativeVolumeChange of the present chambers, into `record`. The record's
-/// ChamberPresent must already hold this test's flags.
+/// StoredVolumeChange and RelativeVolumeChange of the present chambers, into `record`. An absent
+/// chamber's ΔV and Θ cells are empty: its values in the record are another test's and show nowhere.
+/// The record's ChamberPresent must already hold this test's flags.
 /// Throws platform::Error on a present chamber whose sample volume is zero (division by zero); the
 /// record may then be partly written, so callers fill a copy and keep it only on success.
 ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header);

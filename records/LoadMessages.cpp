@@ -47,4 +47,18 @@ QString selectorNumberOutOfRange(std::int64_t number)
         .arg(QString::number(number), QString::number(FirstTestNumber), QString::number(LastTestNumber));
 }
 
+QString selectorTestNotLoaded(std::int64_t number)
+{
+    return QStringLiteral("Испытание %1 не загружено").arg(number);
+}
+
+QString filesNotLoaded(const std::vector<FileNotLoaded>& files)
+{
+    QString text =
+        files.size() == 1 ? QStringLiteral("Файл не загружен:") : QStringLiteral("Файлы не загружены:");
+    for (const FileNotLoaded& file : files)
+        text += u'\n' + file.path + QStringLiteral(": ") + file.reason;
+    return text;
+}
+
 } // namespace records::messages

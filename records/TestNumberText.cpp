@@ -1,17 +1,11 @@
 #include "records/TestNumberText.h"
 
-#include "platform/Error.h"
-#include "platform/Messages.h"
-#include "records/LoadMessages.h"
-#include "records/RecordStore.h"
-
 #include <limits>
 
 namespace records {
 
-std::int32_t textToInteger(const QString& text)
+std::optional<std::int32_t> integerOfText(const QString& text)
 {
-    const auto invalid = [&text] { return platform::Error(platform::messages::notValidInteger(text)); };
     qsizetype at = 0;
     const qsizetype size = text.size();
     while (at < size && text[at] == u' ') ++at;
@@ -20,27 +14,23 @@ std::int32_t textToInteger(const QString& text)
         negative = text[at] == u'-';
         ++at;
     }
-    if (at == size) throw invalid();
+    if (at == size) return std::nullopt;
     // Accumulated as a magnitude in 64 bits so that −2147483648 fits and overflow is caught per digit.
     const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
                                         : std::numeric_limits<std::int32_t>::max();
     std::int64_t magnitude = 0;
     for (; at < size; ++at) {
         const char16_t c = text[at].unicode();
-        if (c < u'0' || c > u'9') throw invalid();
+        if (c < u'0' || c > u'9') return std::nullopt;
         magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > limit) throw invalid();
+        if (magnitude > limit) return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-std::uint16_t selectorTestNumber(const QString& text)
+std::uint16_t selectorTestNumber(std::int32_t number)
 {
-    const std::int32_t number = textToInteger(text);
-    const auto testNumber = static_cast<std::uint16_t>(static_cast<std::uint32_t>(number) & 0xFFFFu);
-    if (testNumber != 0 && !RecordStore::holdsTestNumber(testNumber))
-        throw platform::Error(messages::selectorNumberOutOfRange(number));
-    return testNumber;
+    return static_cast<std::uint16_t>(static_cast<std::uint32_t>(number) & 0xFFFFu);
 }
 
 } // namespace records

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <exception>
 
 namespace ui {
 
@@ -36,18 +35,27 @@ void presentError(const QString& text)
     currentPresenter()(text);
 }
 
+QString errorText(const std::exception_ptr& error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const platform::Error& caught) {
+        return caught.message();
+    } catch (const std::exception& caught) {
+        return QString::fromLocal8Bit(caught.what());
+    } catch (...) {
+        return QStringLiteral("Unknown exception");
+    }
+}
+
 void runGuarded(const std::function<void()>& handler) noexcept
 {
     // Showing the box may itself fail (out of memory); nothing may escape into the event loop then either.
     try {
         try {
             handler();
-        } catch (const platform::Error& error) {
-            presentError(error.message());
-        } catch (const std::exception& error) {
-            presentError(QString::fromLocal8Bit(error.what()));
         } catch (...) {
-            presentError(QStringLiteral("Unknown exception"));
+            presentError(errorText(std::current_exception()));
         }
     } catch (...) {
     }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 #include <QString>
-
+#include <exception>
 #include <functional>
 
 // Every handler of every window runs through runGuarded: a failing operation stops where it failed,
@@ -21,6 +21,10 @@ ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
 
 /// Hands `text` to the current presenter.
 void presentError(const QString& text);
+
+/// The text the error box shows for a caught exception (not null): a platform::Error's message, a
+/// standard exception's what(), or "Unknown exception" for anything else.
+QString errorText(const std::exception_ptr& error);
 
 /// Runs `handler`; a platform::Error, a std::exception or anything else thrown is shown and swallowed.
 void runGuarded(const std::function<void()>& handler) noexcept;

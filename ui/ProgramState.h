@@ -24,4 +24,10 @@ struct ProgramState final {
     records::ByChamber<bool, records::ChamberCount> ChamberShown;  ///< chambers 1..4
     std::optional<int> SelectedChamber;                              ///< 1..4, or none
     charts::ResultCurves ResultCurves;  ///< the result curves on the chart, which the cursor may read
+
+    /// The number of the test on screen as the test selector lists it; empty before the first test.
+    QString currentTestNumberText() const
+    {
+        return CurrentTestNumber != 0 ? QString::number(CurrentTestNumber) : QString();
+    }
 };

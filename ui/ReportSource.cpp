@@ -1,5 +1,6 @@
 #include "ui/ReportSource.h"
 
+#include "ui/ProgramState.h"
 #include "ui/Unit1.h"
 
 #include <QComboBox>
@@ -13,7 +14,8 @@ namespace ui {
 output::ReportSource reportSourceOf(const TForm1& form)
 {
     output::ReportSource source;
-    source.testNumber = form.ComboBox1->currentText();
+    // The selector may hold a number still being typed; the journal names the test whose values it prints.
+    source.testNumber = form.state().currentTestNumberText();
     source.series = form.Edit2->text();
     source.manufactureDate = form.Edit3->text();
     source.shape = form.ComboBox3->currentText();

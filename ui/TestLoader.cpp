@@ -1,8 +1,11 @@
 #include "ui/TestLoader.h"
 
+#include "platform/Error.h"
 #include "platform/Paths.h"
 #include "records/CellFileReader.h"
+#include "records/LoadMessages.h"
 #include "ui/DecodedTest.h"
+#include "ui/ErrorGuard.h"
 #include "ui/ProgramState.h"
 #include "ui/TestScreen.h"
 #include "ui/Unit1.h"
@@ -10,8 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
-
-#include <exception>
+#include <vector>
 
 namespace {
 
@@ -39,28 +41,46 @@ QStringList TestLoader::loadingOrder(const QStringList& chosen)
 
 void TestLoader::load(const QStringList& chosen)
 {
-    for (const QString& path : loadingOrder(chosen)) loadFile(path);
+    const CurrentDirectoryRestorer restorer(m_form.state().ProgramFolder);
+    std::vector<records::messages::FileNotLoaded> notLoaded;
+    std::exception_ptr chartError; // of the test on screen
+    DecodedTest decoded;
+    for (const QString& path : loadingOrder(chosen)) {
+        quint16 testNumber = 0;
+        try {
+            testNumber = prepare(path, decoded);
+        } catch (...) {
+            notLoaded.push_back({path, ui::errorText(std::current_exception())});
+            continue;
+        }
+        chartError = take(path, testNumber, decoded);
+    }
+
+    QStringList messages;
+    if (!notLoaded.empty()) messages << records::messages::filesNotLoaded(notLoaded);
+    if (chartError) messages << ui::errorText(chartError);
+    if (!messages.isEmpty()) throw platform::Error(messages.join(QStringLiteral("\n\n")));
 }
 
-void TestLoader::loadFile(const QString& path)
+quint16 TestLoader::prepare(const QString& path, DecodedTest& decoded)
 {
     ProgramState& state = m_form.state();
-    const CurrentDirectoryRestorer restorer(state.ProgramFolder);
-
     const records::LoadedFile file = records::readCellFile(path, m_buffer);
-    records::Slot& slot = state.RecordStore.slot(file.testNumber);
-    m_candidate = slot;
+    m_candidate = state.RecordStore.slot(file.testNumber);
     records::overlayFile(m_candidate, m_buffer, file.size);
-    const DecodedTest decoded = decodeTest(m_candidate, state.TestRecord);
+    decoded = decodeTest(m_candidate, state.TestRecord);
+    return file.testNumber;
+}
 
-    // From here on the file is taken.
-    slot = m_candidate;
+std::exception_ptr TestLoader::take(const QString& path, quint16 testNumber, const DecodedTest& decoded)
+{
+    ProgramState& state = m_form.state();
+    state.RecordStore.slot(testNumber) = m_candidate;
     state.CurrentFileName = path;
     m_form.Edit7->setText(path);
-    showDecodedTest(m_form, file.testNumber, decoded);
+    showDecodedTest(m_form, testNumber, decoded);
 
-    // The test is stored and on screen whatever the chart makes of it, so it is listed before a chart
-    // error is passed on.
+    // The test is stored and on screen whatever the chart makes of it, so it is listed all the same.
     std::exception_ptr chartError;
     try {
         m_form.ApplyChartKind();
@@ -68,9 +88,9 @@ void TestLoader::loadFile(const QString& path)
         chartError = std::current_exception();
     }
     m_form.SpeedButton4Click();
-    listInSelector(file.testNumber);
+    listInSelector(testNumber);
     state.RecordLoaded = true;
-    if (chartError) std::rethrow_exception(chartError);
+    return chartError;
 }
 
 void TestLoader::listInSelector(quint16 testNumber)
@@ -78,11 +98,7 @@ void TestLoader::listInSelector(quint16 testNumber)
     ProgramState& state = m_form.state();
     // Filling the list is no choice of the user's: it must not run the selector's change handler.
     const QSignalBlocker quiet(m_form.ComboBox1);
-    const QString text = QString::number(testNumber);
-    m_form.ComboBox1->addItem(text);
+    m_form.ComboBox1->addItem(QString::number(testNumber));
     ++state.SelectorLastIndex;
-    // With the number already in the edit field, selecting its item does not make the selector's completer
-    // filter the whole list again, which made loading many files take time growing with the square.
-    m_form.ComboBox1->setEditText(text);
     m_form.ComboBox1->setCurrentIndex(state.SelectorLastIndex);
 }

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "ui/ChartWidget.h"
 #include "ui/ErrorGuard.h"
+#include "ui/FieldExit.h"
 #include "ui/FileDrop.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramState.h"
@@ -134,6 +135,9 @@ void TForm1::wireHandlers()
     // Fires for the user's typing and choosing and also for programmatic changes of the text: code that
     // fills the list (the loader's appends and selections) holds a QSignalBlocker on ComboBox1 meanwhile.
     connectGuarded(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ComboBox1Change);
+    connectGuarded(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, &TForm1::ComboBox1EditingFinished);
+    connectGuarded(new ui::FieldExit(ComboBox1), &ui::FieldExit::left, this,
+                   &TForm1::ComboBox1EditingFinished);
     connectGuarded(RadioGroup1, &ui::RadioGroup::clicked, this, &TForm1::RadioGroup1Click);
     connectGuarded(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
     // QSlider emits valueChanged for every real change of the position, by the user or by setValue and

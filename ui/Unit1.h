@@ -42,6 +42,7 @@ public:
     void attachWindows(TForm2* report, TForm3* about, TForm4* settings, TForm5* help);
 
     ProgramState& state() { return m_state; }
+    const ProgramState& state() const { return m_state; }
 
     // Menu.
     QMenu* N1 = nullptr;  // "Файл"
@@ -126,6 +127,7 @@ public:
     // Test data (Unit1Data.cpp).
     void N3Click();
     void ComboBox1Change();
+    void ComboBox1EditingFinished(); // Enter, or the focus moving to another control
     void DecodeTestRecord(quint16 testNumber);
 
     // Chart kinds, chamber toggles and cursor (Unit1Chart.cpp).

@@ -32,6 +32,16 @@ void toggleChamber(TForm1& form, int chamber, const QToolButton& button, QLabel&
     form.UpdateChamberSelection();
 }
 
+// What the cursor reads at the track bar's position: none without a selected chamber or where the selected
+// chamber has nothing to read in the kind shown.
+std::optional<charts::CursorReadout> readoutAtTrackBar(const TForm1& form)
+{
+    const ProgramState& state = form.state();
+    if (!state.SelectedChamber) return std::nullopt;
+    return charts::ReadCursor(state.ChartKind, *state.SelectedChamber, form.TrackBar1->value(),
+                              state.TestRecord, state.ResultCurves);
+}
+
 } // namespace
 
 void TForm1::ApplyChartKind()
@@ -92,16 +102,18 @@ void TForm1::UpdateChamberSelection()
     if (selection.secondCaption) Label18->setText(*selection.secondCaption);
     TrackBar1->setValue(TrackBar1->minimum());
     chart.clearSeries(charts::CursorSeries);
+    // The position may have stayed, so no position change has written the readout: it would still show
+    // another chamber's, kind's or test's values under the new selection.
+    const std::optional<charts::CursorReadout> readout = readoutAtTrackBar(*this);
+    Edit4->setText(readout ? readout->firstText : QString());
+    Edit5->setText(readout ? readout->secondText : QString());
 }
 
 void TForm1::TrackBar1Change()
 {
     chartengine::Chart& chart = Chart1->chart();
     chart.clearSeries(charts::CursorSeries);
-    if (!m_state.SelectedChamber) return;
-    const std::optional<charts::CursorReadout> readout =
-        charts::ReadCursor(m_state.ChartKind, *m_state.SelectedChamber, TrackBar1->value(),
-                           m_state.TestRecord, m_state.ResultCurves);
+    const std::optional<charts::CursorReadout> readout = readoutAtTrackBar(*this);
     if (!readout) return;
     charts::DrawCursor(chart, readout->x);
     Edit4->setText(readout->firstText);

@@ -99,6 +99,8 @@ void TForm1::buildHeaderPanel(QWidget* client)
     ComboBox1 = addCombo(panel, QStringLiteral("ComboBox1"), 32, 3, 73, {}, true);
     // Only loading lists a test: a number typed and confirmed with Enter is chosen, never added.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // Completing "12" to a listed "120" would choose a test the user did not type.
+    ComboBox1->setCompleter(nullptr);
 
     placeLabel(panel, QStringLiteral("SeriesLabel"), QStringLiteral("Серия"), 120, 5, captionFont);
     Edit2 = addEdit(panel, QStringLiteral("Edit2"), 171, 3, 54);

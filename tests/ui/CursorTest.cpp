@@ -120,25 +120,30 @@ private Q_SLOTS:
         QCOMPARE(window.form->TrackBar1->maximum(), 35);
     }
 
-    void allHiddenLeavesTheReadoutAlone()
+    // With every chamber hidden the readout shows nothing rather than the last chamber's values, and moving
+    // the track bar only removes the cursor line.
+    void allHiddenEmptiesTheReadout()
     {
         ChartWindow window;
         window.show(coolingRecord());
         window.form->TrackBar1->setValue(7);
+        QVERIFY(!window.form->Edit4->text().isEmpty() && !window.form->Edit5->text().isEmpty());
         window.form->SpeedButton1->click();
         window.form->SpeedButton2->click();
         window.form->SpeedButton3->click();
         QVERIFY(!window.state->SelectedChamber);
         QCOMPARE(window.form->Label19->text(), QStringLiteral("Камера не выбрана"));
-        const QString first = window.form->Edit4->text();
-        const QString second = window.form->Edit5->text();
-        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        QCOMPARE(window.form->Edit4->text(), QString());
+        QCOMPARE(window.form->Edit5->text(), QString());
+
+        window.form->Edit4->setText(QStringLiteral("kept"));
+        window.form->Edit5->setText(QStringLiteral("kept"));
         const int maximum = window.form->TrackBar1->maximum();
         window.form->TrackBar1->setValue(4);
         QCOMPARE(window.points(charts::CursorSeries), 0);
         QCOMPARE(window.form->TrackBar1->maximum(), maximum);
-        QCOMPARE(window.form->Edit4->text(), first);
-        QCOMPARE(window.form->Edit5->text(), second);
+        QCOMPARE(window.form->Edit4->text(), QStringLiteral("kept"));
+        QCOMPARE(window.form->Edit5->text(), QStringLiteral("kept"));
     }
 
     void togglingLeavesNoCursorLine()

@@ -6,6 +6,7 @@
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/LoadingFixture.h"
 #include "ui/ChartWidget.h"
+#include "ui/ReportSource.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -138,42 +139,42 @@ private Q_SLOTS:
         QVERIFY(!lab.form->Image8->isHidden());
     }
 
-    // The weights are the user's: no decode writes them. A chamber absent from the new test keeps the ΔV
-    // and Θ texts of the test before; every other cell the grid fills is rewritten.
-    void gridKeepsWhatTheDecodeDoesNotWrite()
+    // The weights are the user's: no decode writes them. Every other cell the grid fills is rewritten, and a
+    // chamber absent from the new test shows no ΔV and Θ, neither on screen nor in the journal, rather than
+    // those of the test before.
+    void gridShowsOnlyTheUsersWeightsAndThisTestsValues()
     {
         const LocaleScope scope(QLocale::c());
         Laboratory lab;
         lab.load({lab.write(simulatedFile(1, 1, 61), QStringLiteral("one.cell"))});
-        const QString deltaOfChamberTwo = cell(*lab.form, 1, 7);
-        const QString thetaOfChamberTwo = cell(*lab.form, 1, 8);
-        QVERIFY(!deltaOfChamberTwo.isEmpty());
-        QVERIFY(!thetaOfChamberTwo.isEmpty());
+        QVERIFY(!cell(*lab.form, 2, 7).isEmpty());
+        QVERIFY(!cell(*lab.form, 2, 8).isEmpty());
         typeInCell(*lab.form, 0, 4, QStringLiteral("2405"));
         typeInCell(*lab.form, 0, 5, QStringLiteral("2431"));
         typeInCell(*lab.form, 1, 0, QStringLiteral("typed"));
         typeInCell(*lab.form, 3, 7, QStringLiteral("own note"));
 
         simulator::SimulationOptions options;
-        options.testNumber = 2;
+        options.testNumber = 3;
         options.seed = 62;
-        options.present = {true, false, true};
-        options.dimensions = std::array<simulator::Dimensions, 3>{{{100, 100, 100}, {0, 0, 0}, {100, 100, 100}}};
+        options.present = {true, true, false};
         const simulator::SimulatedTest test = simulateTest(options);
-        lab.load({lab.write(test.file(), QStringLiteral("two.cell"))});
+        lab.load({lab.write(test.file(), QStringLiteral("three.cell"))});
 
         QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.state->TestRecord.ChamberPresent[3], 0);
+        QCOMPARE(cell(*lab.form, 2, 7), QString());
+        QCOMPARE(cell(*lab.form, 2, 8), QString());
+        const output::ReportSource journal = ui::reportSourceOf(*lab.form);
+        QCOMPARE(journal.grid[2][7], QString());
+        QCOMPARE(journal.grid[2][8], QString());
+        const records::CellHeader& header = test.description.header;
+        QCOMPARE(cell(*lab.form, 1, 7), platform::formatGeneral(header.volumeChangeThousandths[2] / 1000.0));
         QCOMPARE(cell(*lab.form, 0, 4), QStringLiteral("2405"));
         QCOMPARE(cell(*lab.form, 0, 5), QStringLiteral("2431"));
-        QCOMPARE(cell(*lab.form, 1, 0), QStringLiteral("0"));
-        QCOMPARE(cell(*lab.form, 1, 3), QStringLiteral("0.00"));
-        QCOMPARE(cell(*lab.form, 1, 7), deltaOfChamberTwo);
-        QCOMPARE(cell(*lab.form, 1, 8), thetaOfChamberTwo);
+        QCOMPARE(cell(*lab.form, 1, 0), QString::number(test.description.header.dimensions[2][0]));
         QCOMPARE(cell(*lab.form, 3, 7), QStringLiteral("own note"));
-        QCOMPARE(cell(*lab.form, 0, 3), QStringLiteral("1000.00"));
         QCOMPARE(cell(*lab.form, 3, 0), QStringLiteral("100"));
-        QCOMPARE(lab.state->TestRecord.ChamberPresent[2], 0);
-        const records::CellHeader& header = test.description.header;
         QCOMPARE(lab.form->Label11->text(), platform::formatGeneral(header.MeanRelativeVolumeChange / 1000.0));
         QCOMPARE(lab.form->Label13->text(), processing::gradeName(header.GradeIndex));
     }
@@ -199,27 +200,28 @@ private Q_SLOTS:
         QVERIFY(lab.state->TestRecord == first);
     }
 
-    // What typing or choosing in the test selector does, with tests 5 and 7 loaded and 7 on screen.
+    // What a text put into the test selector and confirmed with Enter does, with tests 5 and 7 loaded and 7
+    // on screen. Only a loaded test is chosen, as soon as the text names it; anything else is refused on
+    // Enter with one message, and the selector names the test on screen again.
     void selector_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<quint16>("current");  // the test on screen afterwards
-        QTest::addColumn<QString>("message");  // empty: no error
+        QTest::addColumn<QString>("message");  // on Enter; empty: none
+        const auto notLoaded = records::messages::selectorTestNotLoaded;
         QTest::newRow("a loaded number") << QStringLiteral("5") << quint16(5) << QString();
         QTest::newRow("blanks and a sign") << QStringLiteral("  +5") << quint16(5) << QString();
         QTest::newRow("low 16 bits") << QStringLiteral("65541") << quint16(5) << QString();
+        QTest::newRow("the test on screen") << QStringLiteral("7") << quint16(7) << QString();
         QTest::newRow("not a number") << QStringLiteral("abc") << quint16(7)
                                       << platform::messages::notValidInteger(QStringLiteral("abc"));
         QTest::newRow("trailing blank") << QStringLiteral("5 ") << quint16(7)
                                         << platform::messages::notValidInteger(QStringLiteral("5 "));
-        QTest::newRow("zero") << QStringLiteral("0") << quint16(7) << QString();
-        QTest::newRow("65536 is zero") << QStringLiteral("65536") << quint16(7) << QString();
-        QTest::newRow("1000") << QStringLiteral("1000") << quint16(7)
-                              << records::messages::selectorNumberOutOfRange(1000);
-        QTest::newRow("negative") << QStringLiteral("-1") << quint16(7)
-                                  << records::messages::selectorNumberOutOfRange(-1);
-        QTest::newRow("a slot never filled") << QStringLiteral("12") << quint16(7)
-                                             << platform::messages::notValidDateTime(QStringLiteral("     00.00.2000"));
+        QTest::newRow("zero") << QStringLiteral("0") << quint16(7) << notLoaded(0);
+        QTest::newRow("65536 is zero") << QStringLiteral("65536") << quint16(7) << notLoaded(65536);
+        QTest::newRow("1000") << QStringLiteral("1000") << quint16(7) << notLoaded(1000);
+        QTest::newRow("negative") << QStringLiteral("-1") << quint16(7) << notLoaded(-1);
+        QTest::newRow("a slot never filled") << QStringLiteral("12") << quint16(7) << notLoaded(12);
     }
 
     void selector()
@@ -235,8 +237,13 @@ private Q_SLOTS:
         const QStringList screenOfSeven = shownTexts(*lab.form);
 
         lab.form->ComboBox1->setEditText(text);
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(lab.state->CurrentTestNumber, current);
+        QTest::keyClick(lab.form->ComboBox1, Qt::Key_Return);
+
         QCOMPARE(lab.errors, message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(lab.state->CurrentTestNumber, current);
+        QCOMPARE(lab.form->ComboBox1->currentText(), QString::number(current));
         QCOMPARE(lab.form->Edit2->text(), QString::number(current));
         if (current == 7) {
             QVERIFY(lab.state->TestRecord == recordOfSeven);

@@ -10,11 +10,12 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
-
 #include <cmath>
 
 using loadingtests::Laboratory;
@@ -207,8 +208,8 @@ private Q_SLOTS:
         QCOMPARE(header, headerAfterFive);
     }
 
-    // Only loading adds to the list: a number typed and confirmed with Enter is chosen, not listed, so the
-    // next load still selects its own item.
+    // Only loading adds to the list: a number typed and confirmed with Enter is chosen or refused, never
+    // listed, so the next load still selects its own item.
     void typedNumberIsNotListed()
     {
         Laboratory lab;
@@ -216,10 +217,13 @@ private Q_SLOTS:
                   lab.write(simulatedFile(6, 6, 12), QStringLiteral("six.cell"))});
         QCOMPARE(selectorItems(*lab.form), (QStringList{"6", "5"}));
         for (const QString& typed : {QStringLiteral("6"), QStringLiteral("0")}) {
+            lab.errors.clear();
             lab.form->ComboBox1->lineEdit()->selectAll();
             QTest::keyClicks(lab.form->ComboBox1->lineEdit(), typed);
             QTest::keyClick(lab.form->ComboBox1->lineEdit(), Qt::Key_Return);
-            QCOMPARE(lab.errors, QStringList{});
+            QCOMPARE(lab.errors, typed == QStringLiteral("6")
+                                     ? QStringList{}
+                                     : QStringList{records::messages::selectorTestNotLoaded(0)});
             QCOMPARE(lab.state->CurrentTestNumber, quint16(6));
             QCOMPARE(selectorItems(*lab.form), (QStringList{"6", "5"}));
         }
@@ -230,10 +234,19 @@ private Q_SLOTS:
         QCOMPARE(lab.state->SelectorLastIndex, 2);
     }
 
-    // The result chart cannot draw chamber 1 of this test (its chord's two temperatures are equal). The test
-    // itself is fine: it is taken, shown and listed, the chart's error is reported, and the load stops.
-    void chartErrorComesAfterTheTestIsTaken()
+    // The result chart cannot draw chamber 1 of one test (its chord's two temperatures are equal). The test
+    // itself is fine: it is taken, shown and listed, and the load goes on. The chart's error is reported
+    // when that test is the one left on screen.
+    void chartErrorOfATestThatIsTaken_data()
     {
+        QTest::addColumn<bool>("onScreen");
+        QTest::newRow("left on screen") << true;
+        QTest::newRow("another test loaded after it") << false;
+    }
+
+    void chartErrorOfATestThatIsTaken()
+    {
+        QFETCH(bool, onScreen);
         Laboratory lab;
         lab.form->RadioGroup1->setItemIndex(3);
         lab.load({lab.write(simulatedFile(1, 1, 14), QStringLiteral("one.cell"))});
@@ -246,16 +259,18 @@ private Q_SLOTS:
             flatChord.setTemperature(1, i, -5);
             flatChord.setVolumeChange(1, i, std::abs(i - 20) * 0.01);  // the minimum at slot 20
         }
-        const QString later = lab.write(simulatedFile(3, 3, 16), QStringLiteral("three.cell"));
-        lab.load({later, lab.write(flatChord, QStringLiteral("two.cell"))});
+        const QString flat = lab.write(flatChord, QStringLiteral("two.cell"));
+        const QString other = lab.write(simulatedFile(3, 3, 16), QStringLiteral("three.cell"));
+        lab.load(onScreen ? QStringList{flat, other} : QStringList{other, flat}); // loaded second, first
 
-        QCOMPARE(lab.errors, QStringList{platform::messages::divisionByZero()});
+        QCOMPARE(lab.errors, onScreen ? QStringList{platform::messages::divisionByZero()} : QStringList{});
         QVERIFY(lab.state->RecordStore.slot(2) == flatChord.toSlot());
-        QCOMPARE(selectorItems(*lab.form), (QStringList{"1", "2"}));
-        QCOMPARE(lab.form->ComboBox1->currentText(), QStringLiteral("2"));
-        QCOMPARE(lab.state->CurrentTestNumber, quint16(2));
-        QCOMPARE(lab.form->Edit2->text(), QStringLiteral("2"));
-        QVERIFY(lab.state->RecordStore.slot(3) == records::Slot{});
+        QCOMPARE(selectorItems(*lab.form),
+                 onScreen ? (QStringList{"1", "3", "2"}) : (QStringList{"1", "2", "3"}));
+        const quint16 shown = onScreen ? 2 : 3;
+        QCOMPARE(lab.state->CurrentTestNumber, shown);
+        QCOMPARE(lab.form->ComboBox1->currentText(), QString::number(shown));
+        QCOMPARE(lab.form->Edit2->text(), QString::number(shown));
     }
 
     void lastSlot()
@@ -318,9 +333,9 @@ private Q_SLOTS:
         QCOMPARE(selectorItems(*lab.form), (QStringList{"9", "9"}));
     }
 
-    // A file that does not fit the store is refused with a message naming it; nothing changes, and the
-    // files after it are not loaded.
-    void filesThatDoNotFitStopTheLoad_data()
+    // A file that does not fit the store is refused with a message naming it and changes nothing; the file
+    // after it is loaded all the same.
+    void filesThatDoNotFitAreSkipped_data()
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("testNumber");
@@ -333,7 +348,7 @@ private Q_SLOTS:
         QTest::newRow("one byte longer than a slot") << records::SlotSize + 1 << 4 << 1;
     }
 
-    void filesThatDoNotFitStopTheLoad()
+    void filesThatDoNotFitAreSkipped()
     {
         QFETCH(int, size);
         QFETCH(int, testNumber);
@@ -341,31 +356,29 @@ private Q_SLOTS:
         Laboratory lab;
         const CellFile first = simulatedFile(4, 1, 41);
         lab.load({lab.write(first, QStringLiteral("first.cell"))});
-        const records::TestRecord record = lab.state->TestRecord;
-        const QStringList header = headerTexts(*lab.form);
 
         CellFile bad = simulatedFile(4, 9, 42);
         bad.setU16(records::layout::TestNumber, static_cast<std::uint16_t>(testNumber));
         bad.resize(size);
         const QString badPath = lab.write(bad, QStringLiteral("bad.cell"));
-        const QString later = lab.write(simulatedFile(5, 5, 43), QStringLiteral("later.cell"));
+        const CellFile laterFile = simulatedFile(5, 5, 43);
+        const QString later = lab.write(laterFile, QStringLiteral("later.cell"));
         lab.load({later, badPath});  // loading order: the bad file, then the later one
 
-        const QString message = problem == 0   ? records::messages::fileTooShort(badPath, size)
-                                : problem == 1 ? records::messages::fileTooLong(badPath, size)
-                                               : records::messages::fileTestNumberOutOfRange(badPath, testNumber);
-        QCOMPARE(lab.errors, QStringList{message});
+        const QString reason = problem == 0 ? records::messages::fileTooShort(badPath, size)
+                               : problem == 1
+                                   ? records::messages::fileTooLong(badPath, size)
+                                   : records::messages::fileTestNumberOutOfRange(badPath, testNumber);
+        QCOMPARE(lab.errors, QStringList{records::messages::filesNotLoaded({{badPath, reason}})});
         QVERIFY(lab.state->RecordStore.slot(4) == first.toSlot());
-        QVERIFY(lab.state->RecordStore.slot(5) == records::Slot{});
-        QCOMPARE(selectorItems(*lab.form), QStringList{"4"});
-        QCOMPARE(lab.state->SelectorLastIndex, 0);
-        QCOMPARE(lab.state->CurrentTestNumber, quint16(4));
-        QVERIFY(lab.state->TestRecord == record);
-        QCOMPARE(headerTexts(*lab.form), header);
-        QCOMPARE(lab.state->CurrentFileName, lab.archivePath(QStringLiteral("first.cell")));
+        QVERIFY(lab.state->RecordStore.slot(5) == laterFile.toSlot());
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"4", "5"}));
+        QCOMPARE(lab.state->SelectorLastIndex, 1);
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(5));
+        QCOMPARE(lab.state->CurrentFileName, later);
     }
 
-    void unopenableFileStopsTheLoad()
+    void unopenableFileIsSkipped()
     {
         Laboratory lab;
         const QString missing = lab.archivePath(QStringLiteral("missing.cell"));
@@ -373,19 +386,69 @@ private Q_SLOTS:
         const QString third = lab.write(simulatedFile(3, 3), QStringLiteral("three.cell"));
         lab.load({third, second, missing, lab.write(simulatedFile(4, 4), QStringLiteral("four.cell"))});
 
-        // Loading order: two, missing (stops), four and three never taken.
+        // Loading order: two, missing (skipped), four, three.
         QCOMPARE(lab.errors.size(), 1);
-        QVERIFY2(lab.errors.first().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)),
-                 qPrintable(lab.errors.first()));
-        QCOMPARE(selectorItems(*lab.form), QStringList{"2"});
-        QCOMPARE(lab.state->CurrentTestNumber, quint16(2));
-        QCOMPARE(lab.form->Edit7->text(), second);
-        QVERIFY(lab.state->RecordStore.slot(3) == records::Slot{});
-        QVERIFY(lab.state->RecordStore.slot(4) == records::Slot{});
+        const QString heading =
+            QStringLiteral("Файл не загружен:\n%1: Cannot open file \"%1\". ").arg(missing);
+        QVERIFY2(lab.errors.first().startsWith(heading), qPrintable(lab.errors.first()));
+        QCOMPARE(selectorItems(*lab.form), (QStringList{"2", "4", "3"}));
+        QCOMPARE(lab.state->CurrentTestNumber, quint16(3));
+        QCOMPARE(lab.form->Edit7->text(), third);
+    }
+
+    // Tests 10 and 120, a test whose hour is 24 and a file that is not there: every file that can be loaded
+    // is, in loading order, and one message names the others, each with its reason, in that order.
+    void failedFilesAreSkippedAndNamedInOneMessage_data()
+    {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("notLoaded");
+        QTest::newRow("bad file chosen last")
+            << QStringList{"n10", "n120", "hour24"} << QStringList{"120", "10"} << QStringList{"hour24"};
+        QTest::newRow("bad file chosen first")
+            << QStringList{"hour24", "n10", "n120"} << QStringList{"10", "120"} << QStringList{"hour24"};
+        QTest::newRow("two bad files") << QStringList{"n10", "missing", "n120", "hour24"}
+                                       << QStringList{"120", "10"} << QStringList{"missing", "hour24"};
+    }
+
+    void failedFilesAreSkippedAndNamedInOneMessage()
+    {
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, notLoaded);
+        Laboratory lab;
+        CellFile hour24 = simulatedFile(24, 24, 44);
+        hour24.setByte(records::layout::Hours, 24);
+        const QMap<QString, QString> paths{
+            {"n10", lab.write(simulatedFile(10, 10, 45), QStringLiteral("n10.cell"))},
+            {"n120", lab.write(simulatedFile(120, 120, 46), QStringLiteral("n120.cell"))},
+            {"hour24", lab.write(hour24, QStringLiteral("n24.cell"))},
+            {"missing", lab.archivePath(QStringLiteral("missing.cell"))}};
+        QFile missing(paths["missing"]);
+        QVERIFY(!missing.open(QIODevice::ReadOnly));
+        const QMap<QString, QString> reasons{
+            {"hour24", platform::messages::notValidDateTime(QStringLiteral("     24:05:00"))},
+            {"missing", platform::messages::cannotOpenFile(paths["missing"], missing.errorString())}};
+        QStringList chosenPaths;
+        for (const QString& name : chosen)
+            chosenPaths << paths[name];
+        std::vector<records::messages::FileNotLoaded> expected;
+        for (const QString& name : notLoaded)
+            expected.push_back({paths[name], reasons[name]});
+
+        lab.load(chosenPaths);
+
+        QCOMPARE(lab.errors, QStringList{records::messages::filesNotLoaded(expected)});
+        QCOMPARE(selectorItems(*lab.form), listed);
+        QCOMPARE(lab.form->ComboBox1->currentText(), listed.last());
+        QCOMPARE(lab.state->CurrentTestNumber, listed.last().toUShort());
+        QCOMPARE(lab.form->Edit2->text(), listed.last());
+        QCOMPARE(lab.form->Edit7->text(), paths["n" + listed.last()]);
+        QVERIFY(lab.state->RecordStore.slot(24) == records::Slot{});
     }
 
     // A file that cannot be decoded never destroys the test loaded before under its number: that test keeps
-    // its slot and stays choosable, the test on screen stays whole, and the load stops there.
+    // its slot and stays choosable, and the test on screen stays whole.
     void undecodableFileChangesNothing_data()
     {
         QTest::addColumn<int>("offset");
@@ -424,12 +487,11 @@ private Q_SLOTS:
         if (offset == records::layout::Day) bad.setByte(records::layout::Month, 4);
         else bad.setByte(records::layout::Month, 3);
         bad.setByte(offset, static_cast<std::uint8_t>(value));
-        const QString later = lab.write(simulatedFile(6, 6, 53), QStringLiteral("six.cell"));
-        lab.load({later, lab.write(bad, QStringLiteral("bad4.cell"))});
+        const QString badPath = lab.write(bad, QStringLiteral("bad4.cell"));
+        lab.load({badPath});
 
-        QCOMPARE(lab.errors, QStringList{message});
+        QCOMPARE(lab.errors, QStringList{records::messages::filesNotLoaded({{badPath, message}})});
         QVERIFY(lab.state->RecordStore.slot(4) == firstFour.toSlot());
-        QVERIFY(lab.state->RecordStore.slot(6) == records::Slot{});
         QCOMPARE(selectorItems(*lab.form), (QStringList{"4", "3"}));
         QCOMPARE(lab.state->CurrentTestNumber, quint16(3));
         QVERIFY(lab.state->TestRecord == record);

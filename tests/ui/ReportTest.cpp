@@ -31,9 +31,10 @@ void setMainCell(TForm1& form, int row, int column, const QString& text)
 void showCubeTest(TForm1& form)
 {
     {
-        // Only the selector's text matters here: no decode of a test that was never loaded.
+        // Test 17 on screen without a decode of a test that was never loaded.
         const QSignalBlocker quiet(form.ComboBox1);
         form.ComboBox1->setEditText(QStringLiteral("17"));
+        form.state().CurrentTestNumber = 17;
     }
     form.Edit2->setText(QStringLiteral("4"));
     form.Edit3->setText(QStringLiteral("12.02.2008"));

@@ -78,10 +78,10 @@ CellEvaluation evaluateSlot(const QString& file, const records::Slot& slot)
         return evaluation;
     }
 
-    const auto found = processing::FindCharacteristicPoint(evaluation.record);
+    evaluation.characteristicFound = processing::FindCharacteristicPoint(evaluation.record);
     for (int chamber = 1; chamber <= records::MeasuringChambers; ++chamber) {
         if (!evaluation.record.isPresent(chamber)) continue;
-        if (!computeCurve(evaluation, chamber, found[chamber])) break;
+        if (!computeCurve(evaluation, chamber, evaluation.characteristicFound[chamber])) break;
     }
     return evaluation;
 }

@@ -23,6 +23,9 @@ struct CellEvaluation {
     records::HeaderTexts texts;
     records::TestRecord record; ///< decoded, grid values written, temperatures smoothed, curves computed
     processing::ResultsGrid grid;
+    /// Whether chambers 1..3 had a minimum in this test, that is whether record.CharacteristicIndex
+    /// belongs to it; found for every present chamber before any result curve is drawn.
+    records::ByChamber<bool, records::MeasuringChambers> characteristicFound;
     /// The result curve of chambers 1..3 (index chamber − 1); none for an absent chamber, a chamber
     /// without a minimum, an index below 8, or after a chord that could not be drawn.
     std::array<std::optional<processing::ResultRange>, records::MeasuringChambers> curves;

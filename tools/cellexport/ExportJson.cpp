@@ -56,8 +56,11 @@ QJsonObject chamberJson(const CellEvaluation& evaluation, int chamber)
         {QStringLiteral("result"), QJsonValue()},
     };
     if (chamber <= MeasuringChambers) {
-        if (const auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)]) {
+        // The characteristic points are all found before the first chord, so a chamber keeps its point
+        // also when its own or an earlier chamber's chord could not be drawn.
+        if (evaluation.characteristicFound[chamber])
             object[QStringLiteral("characteristic_index")] = record.CharacteristicIndex[chamber];
+        if (const auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)]) {
             object[QStringLiteral("result_first_slot")] = curve->first;
             object[QStringLiteral("result")] =
                 series(record.SampleVolumeChange[chamber], curve->first, curve->count());

@@ -1,5 +1,6 @@
 #include "tools/cellexport/ExportJson.h"
 
+#include "records/CellLayout.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
 
@@ -59,7 +60,37 @@ std::vector<double> numbers(const QJsonValue& value)
     return values;
 }
 
+/// What a table row does to one chamber of the 200-point cube test.
+enum class ChamberChange { None, NoMinimum, EarlyMinimum, FlatChord, Absent };
+
+void change(simulator::CellFile& file, int chamber, ChamberChange what)
+{
+    constexpr int Points = 200;
+    switch (what) {
+    case ChamberChange::None:
+        break;
+    case ChamberChange::NoMinimum:
+        fixtures::flattenVolumeChange(file, chamber, Points);
+        break;
+    case ChamberChange::EarlyMinimum: // the only minimum at slot 5: index 4, too early for the chord
+        fixtures::flattenVolumeChange(file, chamber, Points, 5);
+        break;
+    case ChamberChange::FlatChord: // one moment and one temperature: the chord's slope divides by zero
+        for (int i = 0; i < Points; ++i) {
+            file.setTime(chamber, i, 600);
+            file.setTemperature(chamber, i, -5.0);
+        }
+        fixtures::flattenVolumeChange(file, chamber, Points, 30);
+        break;
+    case ChamberChange::Absent:
+        file.setByte(records::layout::present(chamber), 0);
+        break;
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ChamberChange)
 
 class ExportJsonTest final : public QObject {
     Q_OBJECT
@@ -112,7 +143,7 @@ class ExportJsonTest final : public QObject {
         }
         QCOMPARE(grid[0].toArray()[3].toString(), QStringLiteral("1000.00"));
         QCOMPARE(grid[1].toArray()[6].toString(), QStringLiteral("1"));
-        QVERIFY(grid[1].toArray()[7].isNull());
+        QCOMPARE(grid[1].toArray()[7], QJsonValue(QString())); // absent: shown empty
 
         QCOMPARE(object["fridge_temperature"].toArray().size(), 200);
         QCOMPARE(object["warnings"].toArray(), QJsonArray());
@@ -157,6 +188,53 @@ class ExportJsonTest final : public QObject {
             for (int i = 0; i < int(result.size()); ++i)
                 QVERIFY(result[at(i)] == record.SampleVolumeChange[chamber][at(index - 8 + i)]);
         }
+    }
+
+    // The characteristic point is reported whenever this test has one; the result only with its curve.
+    void characteristicPointAndResult_data()
+    {
+        QTest::addColumn<int>("chamber");
+        QTest::addColumn<ChamberChange>("what");
+        QTest::addColumn<int>("index"); // the changed chamber's characteristic index; −1: the model's own
+        QTest::addColumn<QList<bool>>("point"); // chambers 1..3: characteristic_index given
+        QTest::addColumn<QList<bool>>("curve"); // chambers 1..3: result and result_first_slot given
+        QTest::newRow("every chamber has its curve")
+            << 1 << ChamberChange::None << -1 << QList<bool>{true, true, true}
+            << QList<bool>{true, true, true};
+        QTest::newRow("chamber 1 without a minimum")
+            << 1 << ChamberChange::NoMinimum << -1 << QList<bool>{false, true, true}
+            << QList<bool>{false, true, true};
+        QTest::newRow("chamber 2 minimum too early for the chord")
+            << 2 << ChamberChange::EarlyMinimum << 4 << QList<bool>{true, true, true}
+            << QList<bool>{true, false, true};
+        QTest::newRow("chamber 2 chord divides by zero")
+            << 2 << ChamberChange::FlatChord << 29 << QList<bool>{true, true, true}
+            << QList<bool>{true, false, false};
+        QTest::newRow("chamber 3 absent") << 3 << ChamberChange::Absent << -1
+                                          << QList<bool>{true, true, false} << QList<bool>{true, true, false};
+    }
+
+    void characteristicPointAndResult()
+    {
+        QFETCH(int, chamber);
+        QFETCH(ChamberChange, what);
+        QFETCH(int, index);
+        QFETCH(QList<bool>, point);
+        QFETCH(QList<bool>, curve);
+        simulator::CellFile file = fixtures::cubeTest(46).file();
+        change(file, chamber, what);
+        const CellEvaluation evaluation = cellexport::evaluateSlot(QStringLiteral("t"), file.toSlot());
+        const QJsonArray chambers = roundTrip(evaluation)["chambers"].toArray();
+
+        for (int k = 1; k <= 3; ++k) {
+            const QJsonObject object = chambers[k - 1].toObject();
+            QCOMPARE(object["characteristic_index"].isNull(), !point[k - 1]);
+            if (point[k - 1])
+                QCOMPARE(object["characteristic_index"].toInt(), evaluation.record.CharacteristicIndex[k]);
+            QCOMPARE(object["result"].isNull(), !curve[k - 1]);
+            QCOMPARE(object["result_first_slot"].isNull(), !curve[k - 1]);
+        }
+        if (index >= 0) QCOMPARE(chambers[chamber - 1].toObject()["characteristic_index"].toInt(), index);
     }
 
     void failedFileHasFileAndErrorOnly()
