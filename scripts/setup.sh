@@ -9,6 +9,9 @@ packages=(
   libjpeg62-turbo                       # JPEG pictures in the save dialog's preview (Qt's jpeg plugin)
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
   xvfb xauth                            # screenshots and runs without a display
+  libcups2-dev                          # print jobs handed to CUPS and followed until printed
+  cups printer-driver-cups-pdf          # the tests' private print system (scripts/with-cups.sh)
+  poppler-utils                         # the tests read printed and saved PDFs back
 )
 
 missing=()
