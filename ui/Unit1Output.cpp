@@ -4,6 +4,7 @@
 #include "platform/Error.h"
 #include "platform/Messages.h"
 #include "ui/ChartWidget.h"
+#include "ui/ErrorGuard.h"
 #include "ui/PictureSaveDialog.h"
 #include "ui/PrintSetup.h"
 #include "ui/ProgramState.h"
@@ -32,13 +33,15 @@ void TForm1::N6Click()
 void TForm1::N12Click()
 {
     // A picture that cannot be written ends the command before the report changes.
-    output::SaveChartPicture(Chart1->chart(), Chart1->size(),
-                             m_state.ProgramFolder + QStringLiteral("/Temp/1.bmp"));
+    output::SaveChartPicture(Chart1->chart(), Chart1->size(), output::reportPicturePath(m_state.ProgramFolder));
     m_report->writeCells(output::ReportCellWrites(ui::reportSourceOf(*this)));
     m_report->showReport();
 }
 
 void TForm1::N19Click()
 {
+    // A lines file that cannot be read is reported, and the window opens all the same for the user to
+    // type the lines.
+    ui::runGuarded([this] { m_settings->FormShow(); });
     m_settings->exec();
 }

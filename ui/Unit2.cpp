@@ -1,9 +1,11 @@
 #include "ui/Unit2.h"
 
 #include "output/BmpPicture.h"
+#include "output/ChartPicture.h"
 #include "output/ReportHeadings.h"
 #include "output/ReportPrinting.h"
 #include "output/SignatureLines.h"
+#include "platform/TextFile.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
@@ -21,15 +23,6 @@
 #include <initializer_list>
 
 namespace {
-
-QString picturePath(const ProgramState& state)
-{
-    return state.ProgramFolder + QStringLiteral("/Temp/1.bmp");
-}
-QString signaturePath(const ProgramState& state)
-{
-    return state.ProgramFolder + QStringLiteral("/Temp/N.ns");
-}
 
 QLabel* titleLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h)
 {
@@ -164,12 +157,13 @@ bool TForm2::event(QEvent* event)
 
 void TForm2::FormActivate()
 {
-    const QImage picture = output::loadBmpPicture(picturePath(m_state));
+    const QImage picture = output::loadBmpPicture(output::reportPicturePath(m_state.ProgramFolder));
     Image1->setPixmap(QPixmap::fromImage(picture));
     Image1->resize(picture.size());
 
     Memo1->clear();
-    Memo1->setPlainText(output::readSignatureLines(signaturePath(m_state)).join(u'\n'));
+    Memo1->setPlainText(
+        output::signatureMemoText(platform::readTextFile(output::signatureFilePath(m_state.ProgramFolder))));
 }
 
 void TForm2::Button1Click()
