@@ -189,6 +189,27 @@ private Q_SLOTS:
         QCOMPARE(filesShown, QStringList{first});
     }
 
+    void pdfDialogOffersTheNameInTheLastFolder()
+    {
+        QTemporaryDir dir;
+        const QString typed = dir.filePath(QStringLiteral("journal")); // the extension left out
+        QStringList offered;
+        answerDialog(
+            [&](QFileDialog& dialog) {
+                offered = dialog.selectedFiles();
+                dialog.selectFile(typed);
+            },
+            true);
+        QCOMPARE(ui::choosePdfFile(nullptr, QStringLiteral("Испытание_17_2008-03-05.pdf")), typed + ".pdf");
+        QCOMPARE(offered,
+                 QStringList{QDir::current().filePath(QStringLiteral("Испытание_17_2008-03-05.pdf"))});
+
+        answerDialog([&](QFileDialog& dialog) { offered = dialog.selectedFiles(); }, false);
+        QCOMPARE(ui::choosePdfFile(nullptr, QStringLiteral("График_17_2008-03-05.pdf")),
+                 QString()); // cancelled
+        QCOMPARE(offered, QStringList{dir.filePath(QStringLiteral("График_17_2008-03-05.pdf"))});
+    }
+
     void printsTheChartOnOneLandscapePage()
     {
         Laboratory lab;
