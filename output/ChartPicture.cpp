@@ -42,4 +42,9 @@ void SaveChartPicture(chartengine::Chart& chart, QSize clientSize, const QString
         throw platform::Error(platform::messages::cannotCreateFile(path, reason));
 }
 
+QString reportPicturePath(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("/Temp/1.bmp");
+}
+
 } // namespace output

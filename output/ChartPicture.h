@@ -18,4 +18,7 @@ inline constexpr int CursorSeries = 11;
 /// Throws platform::Error("Cannot create file ...") when the file cannot be written.
 void SaveChartPicture(chartengine::Chart& chart, QSize clientSize, const QString& path);
 
+/// The report's chart picture of the program in `programFolder`: "/Temp/1.bmp" under it.
+QString reportPicturePath(const QString& programFolder);
+
 } // namespace output

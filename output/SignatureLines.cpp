@@ -1,7 +1,5 @@
 #include "output/SignatureLines.h"
 
-#include "platform/TextFile.h"
-
 namespace output {
 namespace {
 
@@ -28,25 +26,27 @@ QStringList designSignatureLines()
     };
 }
 
-QString signatureFileText(const QString& memoText)
+QString signatureMemoText(const QString& text)
 {
-    // A memo keeps its lines apart with LF (or the paragraph separator of a rich document).
-    QString text = memoText;
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar lineBreak :
+         {QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+        lines.replace(lineBreak, u'\n');
+    return lines;
 }
 
-QStringList readSignatureLines(const QString& path)
+QString signatureFileText(const QString& memoText, const QString& loadedFileText)
 {
-    return platform::readTextLines(path);
+    QString lines = signatureMemoText(memoText);
+    if (lines == signatureMemoText(loadedFileText)) return loadedFileText;
+    lines.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return lines;
 }
 
-void writeSignatureLines(const QString& path, const QString& memoText)
+QString signatureFilePath(const QString& programFolder)
 {
-    platform::writeTextFile(path, signatureFileText(memoText));
+    return programFolder + QStringLiteral("/Temp/N.ns");
 }
 
 } // namespace output

@@ -32,6 +32,16 @@ QString printerOperationNotSupported() { return QStringLiteral("Operation not su
 
 QString printingFailed() { return QStringLiteral("Printing failed"); }
 
+QString cannotPrint(const QString& queue, const QString& reason)
+{
+    return QStringLiteral("Cannot print on \"%1\". %2").arg(queue, reason);
+}
+
+QString jobNotPrinted(const QString& title, const QString& queue, const QString& reason)
+{
+    return QStringLiteral("The print job \"%1\" on \"%2\" was not printed. %3").arg(title, queue, reason);
+}
+
 QString bitmapNotValid() { return QStringLiteral("Bitmap image is not valid"); }
 
 QString failedToLoadStream() { return QStringLiteral("Failed to Load Stream"); }

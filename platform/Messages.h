@@ -14,6 +14,8 @@ QString invalidFloatingPointOperation();
 QString noDefaultPrinter();
 QString printerOperationNotSupported();
 QString printingFailed();
+QString cannotPrint(const QString& queue, const QString& reason);
+QString jobNotPrinted(const QString& title, const QString& queue, const QString& reason);
 QString bitmapNotValid();
 QString failedToLoadStream();
 

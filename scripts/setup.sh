@@ -10,6 +10,9 @@ packages=(
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
   xvfb xauth                            # screenshots and runs without a display
   dpkg-dev desktop-file-utils groff-base xdotool x11-utils  # the Debian packages and their test
+  libcups2-dev                          # print jobs handed to CUPS and followed until printed
+  cups printer-driver-cups-pdf          # the tests' private print system (scripts/with-cups.sh)
+  poppler-utils                         # the tests read printed and saved PDFs back
 )
 
 missing=()

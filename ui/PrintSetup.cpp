@@ -72,4 +72,18 @@ bool runPrintSetup(QPrinter& printer, QWidget* parent)
     return currentDialog()(printer, parent);
 }
 
+output::PageSetup pageSetupOf(const QPrinter& printer)
+{
+    return {printer.pageLayout(), printer.resolution()};
+}
+
+output::PageSetup pdfPageSetup()
+{
+    const QPrinter* printer = currentSource()();
+    if (!printer) return output::defaultPdfPage();
+    output::PageSetup setup = pageSetupOf(*printer);
+    setup.layout.setOrientation(QPageLayout::Landscape);
+    return setup;
+}
+
 } // namespace ui

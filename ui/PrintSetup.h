@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/PdfDocument.h"
+
 #include <functional>
 
 class QPrinter;
@@ -28,5 +30,12 @@ QPrinter& landscapePrinter();
 
 /// Shows the printer-setup dialog; true when the user confirmed it.
 bool runPrintSetup(QPrinter& printer, QWidget* parent);
+
+/// The page printing on `printer` makes: its sheet, orientation and margins, and its resolution.
+output::PageSetup pageSetupOf(const QPrinter& printer);
+
+/// The page a PDF is made on: the page printing would make on the current printer, in landscape as
+/// every print is (the printer itself is left as it is); A4 landscape when there is no printer.
+output::PageSetup pdfPageSetup();
 
 } // namespace ui

@@ -111,6 +111,7 @@ void TForm1::wireHandlers()
     connectGuarded(N3, &QAction::triggered, this, &TForm1::N3Click);
     connectGuarded(N5, &QAction::triggered, this, &TForm1::N5Click);
     connectGuarded(N6, &QAction::triggered, this, &TForm1::N6Click);
+    connectGuarded(N20, &QAction::triggered, this, &TForm1::N20Click);
     connectGuarded(N12, &QAction::triggered, this, &TForm1::N12Click);
     connectGuarded(N14, &QAction::triggered, this, &TForm1::N14Click);
     connectGuarded(N19, &QAction::triggered, this, &TForm1::N19Click);

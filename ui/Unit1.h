@@ -49,6 +49,7 @@ public:
     QAction* N2 = nullptr;
     QAction* N3 = nullptr;
     QAction* N5 = nullptr;
+    QAction* N20 = nullptr;  // "Сохранить график в PDF"
     QAction* N6 = nullptr;
     QAction* N12 = nullptr;
     QAction* N13 = nullptr;  // separator
@@ -141,9 +142,10 @@ public:
     void UpdateChamberSelection();
     void TrackBar1Change();
 
-    // Chart picture, printing, report and settings (Unit1Output.cpp).
+    // Chart picture, printing, the chart as PDF, report and settings (Unit1Output.cpp).
     void SpeedButton8Click();
     void N6Click();
+    void N20Click();
     void N12Click();
     void N19Click();
 

@@ -56,6 +56,7 @@ void TForm1::buildMenu()
     N2 = addItem(N1, QStringLiteral("N2"), QStringLiteral("Чтение данных с дилатометра"), QStringLiteral("dilatometer"));
     N3 = addItem(N1, QStringLiteral("N3"), QStringLiteral("Чтение данных из файла"), QStringLiteral("open"));
     N5 = addItem(N1, QStringLiteral("N5"), QStringLiteral("Сохранить график"), QStringLiteral("save-chart"));
+    N20 = addItem(N1, QStringLiteral("N20"), QStringLiteral("Сохранить график в PDF"), QStringLiteral("save-pdf"));
     N6 = addItem(N1, QStringLiteral("N6"), QStringLiteral("Печать графика"), QStringLiteral("print-chart"));
     N12 = addItem(N1, QStringLiteral("N12"), QStringLiteral("Печать журнала"), QStringLiteral("print-journal"));
     N13 = N1->addSeparator();

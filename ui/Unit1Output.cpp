@@ -1,9 +1,14 @@
-// The chart picture, chart printing, the test report and the signature-line settings.
+// The chart picture, chart printing and the chart as PDF, the test report and the signature-line
+// settings.
 #include "output/ChartPicture.h"
+#include "output/DocumentNames.h"
 #include "output/ReportCells.h"
 #include "platform/Error.h"
 #include "platform/Messages.h"
 #include "ui/ChartWidget.h"
+#include "ui/ErrorGuard.h"
+#include "ui/PagePrinting.h"
+#include "ui/PdfSaveDialog.h"
 #include "ui/PictureSaveDialog.h"
 #include "ui/PrintSetup.h"
 #include "ui/ProgramState.h"
@@ -12,7 +17,28 @@
 #include "ui/Unit2.h"
 #include "ui/Unit4.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QPrinter>
+
+namespace {
+
+// The chart as the engine prints it: laid out as on screen, fitted within the page's margins.
+output::PagePainter chartPage(const ui::ChartWidget& chart)
+{
+    return [&chart](QPagedPaintDevice& page) {
+        if (!chart.chart().print(page, chart.size()))
+            throw platform::Error(platform::messages::printingFailed());
+    };
+}
+
+QString chartTitle(const TForm1& form)
+{
+    return output::documentTitle(output::Document::Chart, form.ComboBox1->currentText(),
+                                 form.DateTimePicker1->date());
+}
+
+} // namespace
 
 void TForm1::SpeedButton8Click()
 {
@@ -25,20 +51,33 @@ void TForm1::N6Click()
 {
     QPrinter& printer = ui::landscapePrinter();
     if (!ui::runPrintSetup(printer, this)) return;
-    if (!Chart1->chart().print(printer, Chart1->size()))
-        throw platform::Error(platform::messages::printingFailed());
+    ui::printPage(printer, chartTitle(*this), chartPage(*Chart1));
+}
+
+void TForm1::N20Click()
+{
+    const QString path =
+        ui::choosePdfFile(this, output::pdfFileName(output::Document::Chart, ComboBox1->currentText(),
+                                                    DateTimePicker1->date()));
+    if (path.isEmpty()) return;
+    ui::savePagePdf(path, chartTitle(*this), chartPage(*Chart1));
 }
 
 void TForm1::N12Click()
 {
     // A picture that cannot be written ends the command before the report changes.
     output::SaveChartPicture(Chart1->chart(), Chart1->size(),
-                             m_state.ProgramFolder + QStringLiteral("/Temp/1.bmp"));
-    m_report->writeCells(output::ReportCellWrites(ui::reportSourceOf(*this)));
+                             output::reportPicturePath(m_state.ProgramFolder));
+    const output::ReportSource source = ui::reportSourceOf(*this);
+    m_report->writeCells(output::ReportCellWrites(source));
+    m_report->identifyTest(source.testNumber, source.testDate);
     m_report->showReport();
 }
 
 void TForm1::N19Click()
 {
+    // A lines file that cannot be read is reported, and the window opens all the same for the user to
+    // type the lines.
+    ui::runGuarded([this] { m_settings->FormShow(); });
     m_settings->exec();
 }

@@ -1,11 +1,18 @@
 #include "ui/Unit2.h"
 
 #include "output/BmpPicture.h"
+#include "output/ChartPicture.h"
+#include "output/DocumentNames.h"
 #include "output/ReportHeadings.h"
 #include "output/ReportPrinting.h"
 #include "output/SignatureLines.h"
+#include "platform/Error.h"
+#include "platform/Messages.h"
+#include "platform/TextFile.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
+#include "ui/PagePrinting.h"
+#include "ui/PdfSaveDialog.h"
 #include "ui/Placement.h"
 #include "ui/PrintSetup.h"
 #include "ui/ProgramState.h"
@@ -14,6 +21,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -21,15 +30,6 @@
 #include <initializer_list>
 
 namespace {
-
-QString picturePath(const ProgramState& state)
-{
-    return state.ProgramFolder + QStringLiteral("/Temp/1.bmp");
-}
-QString signaturePath(const ProgramState& state)
-{
-    return state.ProgramFolder + QStringLiteral("/Temp/N.ns");
-}
 
 QLabel* titleLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h)
 {
@@ -39,24 +39,43 @@ QLabel* titleLabel(QWidget* parent, const QString& name, const QString& text, in
     return label;
 }
 
-// Keeps the two buttons off the printed page and puts them back however printing ends.
+// Keeps the buttons off the printed page and puts back those that were shown, however printing ends.
 class ButtonsHidden final {
 public:
-    ButtonsHidden(std::initializer_list<QWidget*> buttons) : m_buttons(buttons)
+    ButtonsHidden(std::initializer_list<QWidget*> buttons)
     {
-        for (QWidget* button : m_buttons)
+        for (QWidget* button : buttons)
+            if (!button->isHidden()) m_hidden.push_back(button);
+        for (QWidget* button : m_hidden)
             button->hide();
     }
     ~ButtonsHidden()
     {
-        for (QWidget* button : m_buttons)
+        for (QWidget* button : m_hidden)
             button->show();
     }
     ButtonsHidden(const ButtonsHidden&) = delete;
     ButtonsHidden& operator=(const ButtonsHidden&) = delete;
 
 private:
-    std::vector<QWidget*> m_buttons;
+    std::vector<QWidget*> m_hidden;
+};
+
+// The memo's text cursor belongs to the screen, not to the page. A memo that cannot be edited draws
+// none (a cursor of no width would still print as a hairline).
+class CaretHidden final {
+public:
+    explicit CaretHidden(QPlainTextEdit* memo) : m_memo(memo), m_wasReadOnly(memo->isReadOnly())
+    {
+        m_memo->setReadOnly(true);
+    }
+    ~CaretHidden() { m_memo->setReadOnly(m_wasReadOnly); }
+    CaretHidden(const CaretHidden&) = delete;
+    CaretHidden& operator=(const CaretHidden&) = delete;
+
+private:
+    QPlainTextEdit* m_memo;
+    bool m_wasReadOnly;
 };
 
 } // namespace
@@ -109,8 +128,12 @@ TForm2::TForm2(ProgramState& state, QWidget* parent)
                         65, 17);
     Button2 = ui::place(new QPushButton(QStringLiteral("Отмена"), this), QStringLiteral("Button2"), 536, 656,
                         65, 17);
+    // The third of the buttons that stay off the page, at the same pitch to the right.
+    Button3 = ui::place(new QPushButton(QStringLiteral("Сохранить PDF"), this), QStringLiteral("Button3"),
+                        656, 656, 89, 17);
     ui::connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     ui::connectGuarded(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    ui::connectGuarded(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
 }
 
 void TForm2::buildTable()
@@ -162,22 +185,29 @@ bool TForm2::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void TForm2::identifyTest(const QString& testNumber, QDate testDate)
+{
+    m_testNumber = testNumber;
+    m_testDate = testDate;
+}
+
 void TForm2::FormActivate()
 {
-    const QImage picture = output::loadBmpPicture(picturePath(m_state));
+    const QImage picture = output::loadBmpPicture(output::reportPicturePath(m_state.ProgramFolder));
     Image1->setPixmap(QPixmap::fromImage(picture));
     Image1->resize(picture.size());
 
     Memo1->clear();
-    Memo1->setPlainText(output::readSignatureLines(signaturePath(m_state)).join(u'\n'));
+    Memo1->setPlainText(
+        output::signatureMemoText(platform::readTextFile(output::signatureFilePath(m_state.ProgramFolder))));
 }
 
 void TForm2::Button1Click()
 {
-    const ButtonsHidden hidden{Button1, Button2};
+    const ButtonsHidden hidden{Button1, Button2, Button3};
     QPrinter& printer = ui::landscapePrinter();
     if (!ui::runPrintSetup(printer, this)) return;
-    output::printReportPicture(printer, clientPicture());
+    ui::printPage(printer, documentTitle(), page());
 }
 
 void TForm2::Button2Click()
@@ -185,14 +215,32 @@ void TForm2::Button2Click()
     hide();
 }
 
-QImage TForm2::clientPicture()
+void TForm2::Button3Click()
 {
-    QImage picture(size(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    // The memo's text cursor belongs to the screen, not to the page.
-    const int caretWidth = Memo1->cursorWidth();
-    Memo1->setCursorWidth(0);
-    render(&picture, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    Memo1->setCursorWidth(caretWidth);
-    return picture;
+    const QString path =
+        ui::choosePdfFile(this, output::pdfFileName(output::Document::Journal, m_testNumber, m_testDate));
+    if (path.isEmpty()) return;
+    ui::savePagePdf(path, documentTitle(), page());
+}
+
+output::PagePainter TForm2::page()
+{
+    return [this](QPagedPaintDevice& device) {
+        const ButtonsHidden hidden{Button1, Button2, Button3};
+        const CaretHidden caret(Memo1);
+        QPainter painter;
+        if (!painter.begin(&device)) throw platform::Error(platform::messages::printingFailed());
+        // The page's placement is set whole, never added to what a painter had before.
+        painter.setWorldTransform(output::reportPagePlacement(device.logicalDpiX(), device.logicalDpiY()));
+        // The pictures (chart, headings) keep their one-pixel rules: no smoothing, no lossy compression.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setRenderHint(QPainter::LosslessImageRendering, true);
+        render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        if (!painter.end()) throw platform::Error(platform::messages::printingFailed());
+    };
+}
+
+QString TForm2::documentTitle() const
+{
+    return output::documentTitle(output::Document::Journal, m_testNumber, m_testDate);
 }

@@ -1,6 +1,7 @@
 #include "ui/Unit4.h"
 
 #include "output/SignatureLines.h"
+#include "platform/TextFile.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
@@ -8,15 +9,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-QString signaturePath(const ProgramState& state)
-{
-    return state.ProgramFolder + QStringLiteral("/Temp/N.ns");
-}
-
-} // namespace
+#include <QTextDocument>
 
 TForm4::TForm4(ProgramState& state, QWidget* parent)
     : QDialog(parent,
@@ -51,21 +44,19 @@ TForm4::TForm4(ProgramState& state, QWidget* parent)
     ui::connectGuarded(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
 }
 
-bool TForm4::event(QEvent* event)
-{
-    if (m_activation.isActivation(event)) ui::runGuarded([this] { FormActivate(); });
-    return QDialog::event(event);
-}
-
-void TForm4::FormActivate()
+void TForm4::FormShow()
 {
     Memo2->clear();
-    Memo2->setPlainText(output::readSignatureLines(signaturePath(m_state)).join(u'\n'));
+    m_loadedText.clear();
+    m_loadedText = platform::readTextFile(output::signatureFilePath(m_state.ProgramFolder));
+    Memo2->setPlainText(output::signatureMemoText(m_loadedText));
 }
 
 void TForm4::Button1Click()
 {
-    output::writeSignatureLines(signaturePath(m_state), Memo2->toPlainText());
+    // The raw text keeps what the plain text would change (a no-break space becomes a blank there).
+    platform::writeTextFile(output::signatureFilePath(m_state.ProgramFolder),
+                            output::signatureFileText(Memo2->document()->toRawText(), m_loadedText));
     accept();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "ui/WindowActivation.h"
-
 #include <QDialog>
+#include <QString>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -20,18 +19,17 @@ public:
     QPushButton* Button1 = nullptr; // "ОК"
     QPushButton* Button2 = nullptr; // "Отмена"
 
-    /// Empties the memo and loads the signature lines file into it; throws when the file cannot be read.
-    void FormActivate();
+    /// Empties the memo and loads the signature lines file into it, when the settings command opens the
+    /// window; coming back to the window from another keeps what the user typed. Throws when the file
+    /// cannot be read, leaving the memo empty.
+    void FormShow();
     /// Writes the memo's text to the file and closes; when the file cannot be written, throws and the
-    /// window stays open with its text.
+    /// window stays open with its text. An unedited memo writes the file back byte for byte.
     void Button1Click();
     /// Closes without writing.
     void Button2Click();
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     ProgramState& m_state;
-    ui::ActivationWatch m_activation;
+    QString m_loadedText; ///< the file's text as FormShow read it
 };

@@ -1,13 +1,7 @@
 #include "output/ReportPrinting.h"
 
-#include "tests/output/PdfPageImage.h"
 #include "tests/support/TestRegistry.h"
 
-#include <QFile>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 #include <QTest>
 
 class ReportPrintingTest final : public QObject {
@@ -28,46 +22,15 @@ private Q_SLOTS:
     {
         QFETCH(int, dpi);
         QFETCH(QRectF, expected);
-        QCOMPARE(output::reportPicturePlacement(QSize(1005, 686), dpi, dpi), expected);
+        QCOMPARE(output::reportPagePlacement(dpi, dpi).mapRect(QRectF(0, 0, 1005, 686)), expected);
     }
 
     void printsAtScreenSize()
     {
         // 1005 × 686 pixels at 96 per inch are 265.9 × 181.5 mm: they fit an A4 landscape page.
-        const QRectF placed = output::reportPicturePlacement(QSize(1005, 686), 300, 300);
+        const QRectF placed = output::reportPagePlacement(300, 300).mapRect(QRectF(0, 0, 1005, 686));
         QVERIFY(qAbs(placed.width() / 300 * 25.4 - 265.9) < 0.1);
         QVERIFY(qAbs(placed.height() / 300 * 25.4 - 181.5) < 0.1);
-    }
-
-    void printsThePictureWholeOnOnePage()
-    {
-        // A picture with rules one pixel wide and a few colours, as a report is.
-        QImage picture(1005, 686, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        for (int x = 40; x < 1001; x += 87)
-            for (int y = 504; y < 576; ++y)
-                picture.setPixel(x, y, qRgb(0, 0, 0));
-        for (int x = 24; x < 997; ++x)
-            picture.setPixel(x, 576, qRgb(128, 128, 128));
-        picture.setPixel(500, 300, qRgb(255, 0, 0));
-
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        {
-            QPdfWriter writer(path);
-            writer.setResolution(300);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageOrientation(QPageLayout::Landscape);
-            output::printReportPicture(writer, picture);
-        }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
-        QCOMPARE(testsupport::pdfPageCount(pdf), 1);
-        const QSizeF page = testsupport::pdfPageSize(pdf);
-        QVERIFY(page.width() > page.height());
-        // Lossless: the rules and the single red pixel come back exactly.
-        QCOMPARE(testsupport::pdfFirstImage(pdf), picture);
     }
 };
 

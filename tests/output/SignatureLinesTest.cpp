@@ -1,12 +1,10 @@
 #include "output/SignatureLines.h"
 
-#include "platform/Error.h"
 #include "platform/Windows1251.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,50 +37,73 @@ private Q_SLOTS:
         QVERIFY(SecondLine.match(lines[1]).hasMatch());
     }
 
+    void memoText_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("memo");
+        QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\nb");
+        QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\nb");
+        QTest::newRow("lone LF") << QStringLiteral("a\nb") << QStringLiteral("a\nb");
+        QTest::newRow("final break keeps its empty line") << QStringLiteral("a\r\n") << QStringLiteral("a\n");
+        QTest::newRow("trailing empty lines kept") << QStringLiteral("a\r\n\r\n") << QStringLiteral("a\n\n");
+        QTest::newRow("CR CR LF: two breaks") << QStringLiteral("a\r\r\nb") << QStringLiteral("a\n\nb");
+        QTest::newRow("empty line kept") << QStringLiteral("a\n\nb") << QStringLiteral("a\n\nb");
+        QTest::newRow("document separators")
+            << QStringLiteral("a\u2029b\u2028c") << QStringLiteral("a\nb\nc");
+        QTest::newRow("empty file") << QString() << QString();
+    }
+
+    void memoText()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, memo);
+        QCOMPARE(output::signatureMemoText(file), memo);
+    }
+
     void fileText_data()
     {
         QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("loaded");
         QTest::addColumn<QString>("file");
-        QTest::newRow("one line") << QStringLiteral("a b") << QStringLiteral("a b");
-        QTest::newRow("two lines") << QStringLiteral("a\nb") << QStringLiteral("a\r\nb");
-        QTest::newRow("final break typed") << QStringLiteral("a\n") << QStringLiteral("a\r\n");
-        QTest::newRow("empty line between") << QStringLiteral("a\n\nb") << QStringLiteral("a\r\n\r\nb");
-        QTest::newRow("already CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\r\nb");
-        QTest::newRow("paragraph separator") << QStringLiteral("a\u2029b") << QStringLiteral("a\r\nb");
-        QTest::newRow("empty memo") << QString() << QString();
+        QTest::newRow("one line") << QStringLiteral("a b") << QString() << QStringLiteral("a b");
+        QTest::newRow("two lines") << QStringLiteral("a\nb") << QString() << QStringLiteral("a\r\nb");
+        QTest::newRow("final break typed") << QStringLiteral("a\n") << QString() << QStringLiteral("a\r\n");
+        QTest::newRow("two final breaks typed")
+            << QStringLiteral("a\n\n") << QString() << QStringLiteral("a\r\n\r\n");
+        QTest::newRow("empty line between")
+            << QStringLiteral("a\n\nb") << QString() << QStringLiteral("a\r\n\r\nb");
+        QTest::newRow("already CR LF") << QStringLiteral("a\r\nb") << QString() << QStringLiteral("a\r\nb");
+        QTest::newRow("paragraph separator")
+            << QStringLiteral("a\u2029b") << QString() << QStringLiteral("a\r\nb");
+        QTest::newRow("empty memo") << QString() << QString() << QString();
+        // A file the user did not edit goes back as it came, its own line breaks and all.
+        QTest::newRow("unedited, trailing empty lines")
+            << QStringLiteral("a\u2029\u2029") << QStringLiteral("a\r\n\r\n") << QStringLiteral("a\r\n\r\n");
+        QTest::newRow("unedited, lone LF and CR")
+            << QStringLiteral("a\u2029b\u2029c") << QStringLiteral("a\nb\rc") << QStringLiteral("a\nb\rc");
+        QTest::newRow("edited: CR LF throughout")
+            << QStringLiteral("a\u2029B\u2029c") << QStringLiteral("a\nb\rc")
+            << QStringLiteral("a\r\nB\r\nc");
+        QTest::newRow("emptied") << QString() << QStringLiteral("a\r\n") << QString();
     }
 
     void fileText()
     {
         QFETCH(QString, memo);
+        QFETCH(QString, loaded);
         QFETCH(QString, file);
-        QCOMPARE(output::signatureFileText(memo), file);
+        QCOMPARE(output::signatureFileText(memo, loaded), file);
     }
 
-    void designLinesWriteThreeHundredFortySixBytes()
+    void designLinesMakeThreeHundredFortySixBytes()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("N.ns"));
         const QStringList lines = output::designSignatureLines();
-        output::writeSignatureLines(path, lines.join(u'\n'));
-        const QByteArray bytes = fileBytes(path);
+        const QByteArray bytes =
+            platform::encodeWindows1251(output::signatureFileText(lines.join(u'\n'), QString()));
         QCOMPARE(bytes.size(), 346);
         QCOMPARE(bytes,
                  platform::encodeWindows1251(lines[0]) + "\r\n" + platform::encodeWindows1251(lines[1]));
-        QCOMPARE(output::readSignatureLines(path), lines);
-    }
-
-    void writeFailureNamesThePath()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Temp/N.ns")); // Temp does not exist
-        try {
-            output::writeSignatureLines(path, QStringLiteral("x"));
-            QFAIL("no error");
-        } catch (const platform::Error& error) {
-            QVERIFY(error.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)));
-        }
-        QVERIFY(!QFile::exists(path));
+        QCOMPARE(output::signatureMemoText(platform::decodeWindows1251(bytes)), lines.join(u'\n'));
     }
 
     void laboratoryFileFitsTheLayout()

@@ -1,11 +1,46 @@
-#include "platform/Error.h"
 #include "platform/TextFile.h"
+
+#include "platform/Error.h"
+#include "platform/WholeFile.h"
 #include "platform/Windows1251.h"
+#include "tests/support/OrdinaryUser.h"
 #include "tests/support/TestRegistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+ino_t inode(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+QByteArray everyByte()
+{
+    QByteArray bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes.append(static_cast<char>(byte));
+    return bytes;
+}
+
+} // namespace
 
 class TextFileTest final : public QObject {
     Q_OBJECT
@@ -21,29 +56,25 @@ private Q_SLOTS:
         QCOMPARE(platform::encodeWindows1251(QStringLiteral("日")), QByteArray("?"));
     }
 
-    void lineBreaks_data()
+    void everyByteComesBack()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("lone CR") << QByteArray("a\rb") << QStringList{"a", "b"};
-        QTest::newRow("lone LF") << QByteArray("a\nb") << QStringList{"a", "b"};
-        QTest::newRow("final break adds no line") << QByteArray("a\r\n") << QStringList{"a"};
-        QTest::newRow("empty line kept") << QByteArray("a\n\nb") << QStringList{"a", "", "b"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        // 0x98 has no character in the code page, yet a file holding it must not change when rewritten.
+        const QString text = platform::decodeWindows1251(everyByte());
+        QCOMPARE(text.size(), 256);
+        QVERIFY(!text.contains(QChar(QChar::ReplacementCharacter)));
+        QCOMPARE(platform::encodeWindows1251(text), everyByte());
     }
 
-    void lineBreaks()
+    void readKeepsTheTextWhole()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QStringList, lines);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("N.ns"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        QCOMPARE(platform::readTextLines(path), lines);
+        const QByteArray bytes = everyByte() + "\r\n\r\n";
+        QVERIFY(writeBytes(path, bytes));
+        const QString text = platform::readTextFile(path);
+        QCOMPARE(text, platform::decodeWindows1251(bytes));
+        platform::writeTextFile(path, text);
+        QCOMPARE(fileBytes(path), bytes);
     }
 
     void missingFileNamesPath()
@@ -51,7 +82,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("missing.ns"));
         try {
-            platform::readTextLines(path);
+            platform::readTextFile(path);
             QFAIL("no error");
         } catch (const platform::Error& error) {
             QVERIFY(error.message().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)));
@@ -64,15 +95,13 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("N.ns"));
         platform::writeTextFile(path, QStringLiteral("старое содержание, длинное"));
         platform::writeTextFile(path, QStringLiteral("Лаб\r\nИванов"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), platform::encodeWindows1251(QStringLiteral("Лаб\r\nИванов")));
+        QCOMPARE(fileBytes(path), platform::encodeWindows1251(QStringLiteral("Лаб\r\nИванов")));
     }
 
     void unwritablePathNamesPath()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Temp/N.ns"));  // no Temp folder
+        const QString path = dir.filePath(QStringLiteral("Temp/N.ns")); // no Temp folder
         try {
             platform::writeTextFile(path, QStringLiteral("new"));
             QFAIL("no error");
@@ -80,6 +109,62 @@ private Q_SLOTS:
             QVERIFY(error.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)));
         }
         QVERIFY(!QFile::exists(path));
+    }
+
+    void writeWhereTheFolderAllows_data()
+    {
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<bool>("fileWritable");
+        QTest::addColumn<bool>("replacedByRename");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("open folder: a new file renamed over the old") << true << true << true << true;
+        QTest::newRow("read-only folder, writable file: in place") << false << true << false << true;
+        QTest::newRow("read-only folder and file: refused") << false << false << false << false;
+    }
+
+    void writeWhereTheFolderAllows()
+    {
+        QFETCH(bool, folderWritable);
+        QFETCH(bool, fileWritable);
+        QFETCH(bool, replacedByRename);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Temp"));
+        const QString path = folder + QStringLiteral("/N.ns");
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(writeBytes(path, "old lines"));
+        using P = QFileDevice::Permission;
+        const auto everyone = [](bool write) {
+            return QFileDevice::Permissions(P::ReadOwner | P::ReadGroup | P::ReadOther | P::ExeOwner |
+                                            P::ExeGroup | P::ExeOther) |
+                   (write ? P::WriteOwner | P::WriteGroup | P::WriteOther : QFileDevice::Permissions());
+        };
+        QVERIFY(QFile::setPermissions(dir.path(), everyone(false)));
+        QVERIFY(QFile::setPermissions(folder, everyone(folderWritable)));
+        QVERIFY(
+            QFile::setPermissions(path, everyone(fileWritable) & ~(P::ExeOwner | P::ExeGroup | P::ExeOther)));
+        const ino_t before = inode(path);
+
+        QString error;
+        {
+            const testsupport::OrdinaryUser user;
+            QVERIFY(user.checksPermissions());
+            try {
+                platform::writeWholeFile(path, "new lines");
+            } catch (const platform::Error& failure) {
+                error = failure.message();
+            }
+        }
+        QFile::setPermissions(folder, everyone(true));
+        QFile::setPermissions(dir.path(), everyone(true));
+
+        QCOMPARE(error.isEmpty(), written);
+        QCOMPARE(fileBytes(path), written ? QByteArray("new lines") : QByteArray("old lines"));
+        QCOMPARE(inode(path) != before, replacedByRename);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("N.ns")}); // no leftovers
+        if (!written)
+            QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
+                     qPrintable(error));
     }
 };
 

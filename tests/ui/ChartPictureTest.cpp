@@ -1,6 +1,6 @@
-#include "tests/output/PdfPageImage.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/OutputFixture.h"
+#include "tests/ui/PrintedPages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,17 +13,9 @@
 #include <QToolButton>
 
 using outputtests::Laboratory;
+using outputtests::showCurveAndCursor;
 
 namespace {
-
-// A curve and the cursor line on the chart, as after the user moved the track bar.
-void showCurveAndCursor(chartengine::Chart& chart)
-{
-    for (int t = 0; t <= 20; ++t)
-        chart.addPoint(1, t * 60.0, -(t % 5) * 0.2, QString(), QColor(0xFF, 0, 0));
-    chart.addPoint(11, 420.0, 0.0, QString(), QColor(0, 0, 0));
-    chart.addPoint(11, 420.0, -0.8, QString(), QColor(0, 0, 0));
-}
 
 QImage onScreen(ui::ChartWidget& chart)
 {
@@ -197,6 +189,27 @@ private Q_SLOTS:
         QCOMPARE(filesShown, QStringList{first});
     }
 
+    void pdfDialogOffersTheNameInTheLastFolder()
+    {
+        QTemporaryDir dir;
+        const QString typed = dir.filePath(QStringLiteral("journal")); // the extension left out
+        QStringList offered;
+        answerDialog(
+            [&](QFileDialog& dialog) {
+                offered = dialog.selectedFiles();
+                dialog.selectFile(typed);
+            },
+            true);
+        QCOMPARE(ui::choosePdfFile(nullptr, QStringLiteral("Испытание_17_2008-03-05.pdf")), typed + ".pdf");
+        QCOMPARE(offered,
+                 QStringList{QDir::current().filePath(QStringLiteral("Испытание_17_2008-03-05.pdf"))});
+
+        answerDialog([&](QFileDialog& dialog) { offered = dialog.selectedFiles(); }, false);
+        QCOMPARE(ui::choosePdfFile(nullptr, QStringLiteral("График_17_2008-03-05.pdf")),
+                 QString()); // cancelled
+        QCOMPARE(offered, QStringList{dir.filePath(QStringLiteral("График_17_2008-03-05.pdf"))});
+    }
+
     void printsTheChartOnOneLandscapePage()
     {
         Laboratory lab;
@@ -206,10 +219,61 @@ private Q_SLOTS:
         QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
         QCOMPARE(lab.setupShown, 1);
         QCOMPARE(lab.setupOrientation, QPageLayout::Landscape); // the dialog shows landscape already
-        const QByteArray pdf = outputtests::fileBytes(lab.path(QStringLiteral("chart.pdf")));
-        QCOMPARE(testsupport::pdfPageCount(pdf), 1);
-        const QSizeF page = testsupport::pdfPageSize(pdf);
-        QVERIFY(page.width() > page.height());
+        const QString pdf = lab.path(QStringLiteral("chart.pdf"));
+        QCOMPARE(testsupport::pdfInfo(pdf).value(QStringLiteral("Pages")), QStringLiteral("1"));
+        const QStringList faults = printedpages::chartPageFaults(
+            testsupport::renderPdfPage(pdf, printedpages::PageDpi), onScreen(*lab.form1->Chart1));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void savesTheChartAsPdfWithoutAPrinter()
+    {
+        Laboratory lab;
+        outputtests::showCubeTest(*lab.form1);
+        showCurveAndCursor(lab.form1->Chart1->chart());
+        lab.noPrinter();
+        lab.savePdfAs(QStringLiteral("chart.pdf"));
+
+        lab.form1->N20->trigger();
+
+        QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
+        QCOMPARE(lab.offeredPdfName, QStringLiteral("График_17_2008-03-05.pdf"));
+        const QString pdf = lab.path(QStringLiteral("chart.pdf"));
+        const QMap<QString, QString> info = testsupport::pdfInfo(pdf);
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("График испытания 17 от 05.03.2008"));
+        QCOMPARE(info.value(QStringLiteral("Creator")), QStringLiteral("frostdil"));
+        QCOMPARE(testsupport::pdfShownPageSize(pdf).toSize(), QSize(842, 595));  // A4 landscape
+        QVERIFY(testsupport::pdfText(pdf).contains(QStringLiteral("Время, с"))); // the axis caption as text
+        const QStringList faults = printedpages::chartPageFaults(
+            testsupport::renderPdfPage(pdf, printedpages::PageDpi), onScreen(*lab.form1->Chart1));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void pdfIsThePrintedPage()
+    {
+        Laboratory lab;
+        showCurveAndCursor(lab.form1->Chart1->chart());
+        lab.printToPdf(QStringLiteral("printed.pdf"), true);
+        lab.printer->setPageSize(QPageSize(QPageSize::A5)); // whatever the printer is set to
+        lab.form1->N6->trigger();
+        lab.savePdfAs(QStringLiteral("saved.pdf"));
+        lab.form1->N20->trigger();
+        QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
+        QCOMPARE(testsupport::pdfShownPageSize(lab.path(QStringLiteral("saved.pdf"))).toSize(),
+                 QSize(595, 420)); // A5
+        const QImage printed =
+            testsupport::renderPdfPage(lab.path(QStringLiteral("printed.pdf")), printedpages::PageDpi);
+        QCOMPARE(testsupport::renderPdfPage(lab.path(QStringLiteral("saved.pdf")), printedpages::PageDpi),
+                 printed);
+    }
+
+    void cancellingThePdfDialogWritesNothing()
+    {
+        Laboratory lab;
+        ui::setPdfFileChooser([](QWidget*, const QString&) { return QString(); });
+        lab.form1->N20->trigger();
+        QVERIFY(lab.errors.isEmpty());
+        QCOMPARE(QDir(lab.path(QString())).entryList(QDir::Files), QStringList());
     }
 
     void cancelledSetupPrintsNothingButStaysLandscape()

@@ -153,8 +153,8 @@ private Q_SLOTS:
         QCOMPARE(m_form->N1->title(), QStringLiteral("Файл"));
         QCOMPARE(m_form->N7->title(), QStringLiteral("Настройки"));
         QCOMPARE(m_form->N9->title(), QStringLiteral("Справка"));
-        QCOMPARE(m_form->N1->actions(), (QList<QAction*>{m_form->N2, m_form->N3, m_form->N5, m_form->N6, m_form->N12,
-                                                         m_form->N13, m_form->N14}));
+        QCOMPARE(m_form->N1->actions(), (QList<QAction*>{m_form->N2, m_form->N3, m_form->N5, m_form->N20, m_form->N6,
+                                                         m_form->N12, m_form->N13, m_form->N14}));
         QVERIFY(m_form->N13->isSeparator());
         QCOMPARE(m_form->N7->actions(), QList<QAction*>{m_form->N19});
         QCOMPARE(m_form->N9->actions(), (QList<QAction*>{m_form->N17, m_form->N18}));
@@ -167,6 +167,7 @@ private Q_SLOTS:
         QTest::newRow("N2") << "N2" << "Чтение данных с дилатометра";
         QTest::newRow("N3") << "N3" << "Чтение данных из файла";
         QTest::newRow("N5") << "N5" << "Сохранить график";
+        QTest::newRow("N20") << "N20" << "Сохранить график в PDF";
         QTest::newRow("N6") << "N6" << "Печать графика";
         QTest::newRow("N12") << "N12" << "Печать журнала";
         QTest::newRow("N14") << "N14" << "Выход";

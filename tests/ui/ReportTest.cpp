@@ -1,8 +1,8 @@
 #include "output/SignatureLines.h"
 #include "platform/Windows1251.h"
-#include "tests/output/PdfPageImage.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/OutputFixture.h"
+#include "tests/ui/PrintedPages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,36 +19,10 @@
 #include <QToolButton>
 
 using outputtests::Laboratory;
+using outputtests::setMainCell;
+using outputtests::showCubeTest;
 
 namespace {
-
-void setMainCell(TForm1& form, int row, int column, const QString& text)
-{
-    form.StringGrid1->setItem(row, column, new QTableWidgetItem(text));
-}
-
-// The main window showing a cube test, as a decode and the user's typing leave it.
-void showCubeTest(TForm1& form)
-{
-    {
-        // Test 17 on screen without a decode of a test that was never loaded.
-        const QSignalBlocker quiet(form.ComboBox1);
-        form.ComboBox1->setEditText(QStringLiteral("17"));
-        form.state().CurrentTestNumber = 17;
-    }
-    form.Edit2->setText(QStringLiteral("4"));
-    form.Edit3->setText(QStringLiteral("12.02.2008"));
-    form.ComboBox3->setCurrentText(QStringLiteral("Куб"));
-    form.DateTimePicker1->setDate(QDate(2008, 3, 5));
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 3; ++column)
-            setMainCell(form, row, column, QStringLiteral("100"));
-    setMainCell(form, 0, 3, QStringLiteral("1000"));
-    setMainCell(form, 0, 4, QStringLiteral("2400"));
-    setMainCell(form, 0, 7, QStringLiteral("0,05"));
-    form.Label11->setText(QStringLiteral("0,052"));
-    form.Label13->setText(QStringLiteral("F300"));
-}
 
 QString reportCell(const TForm2& report, int row, int column)
 {
@@ -69,6 +43,30 @@ bool isWhite(const QImage& image, const QRect& area)
     return true;
 }
 
+// A report of the cube test on screen, with the design signature lines, ready to print.
+void showReport(Laboratory& lab)
+{
+    QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")),
+                                    signatureBytes(output::designSignatureLines())));
+    showCubeTest(*lab.form1);
+    outputtests::showCurveAndCursor(lab.form1->Chart1->chart());
+    lab.form1->N12->trigger();
+    outputtests::activate(lab.form2.get());
+}
+
+// Where the report goes on a page of `setup`: the printable area's corner, in page pixels.
+QPoint reportOrigin(const output::PageSetup& setup)
+{
+    return (QPointF(setup.layout.paintRectPoints().topLeft()) * printedpages::PageDpi / 72.0).toPoint();
+}
+
+QStringList reportFaults(Laboratory& lab, const QString& pdf, const output::PageSetup& setup)
+{
+    return printedpages::reportPageFaults(testsupport::renderPdfPage(pdf, printedpages::PageDpi),
+                                          reportOrigin(setup), printedpages::reportOnScreen(*lab.form2),
+                                          *lab.form2);
+}
+
 } // namespace
 
 class ReportTest final : public QObject {
@@ -87,6 +85,7 @@ private Q_SLOTS:
         QTest::newRow("Memo1") << "Memo1" << QRect(64, 608, 874, 41);
         QTest::newRow("Button1") << "Button1" << QRect(416, 656, 65, 17);
         QTest::newRow("Button2") << "Button2" << QRect(536, 656, 65, 17);
+        QTest::newRow("Button3") << "Button3" << QRect(656, 656, 89, 17);
     }
 
     void layout()
@@ -113,7 +112,8 @@ private Q_SLOTS:
         QCOMPARE(report.StringGrid1->rowHeight(0), 16);
         QCOMPARE(report.Memo1->toPlainText(), output::designSignatureLines().join(u'\n'));
 
-        const QImage page = report.clientPicture();
+        report.show();
+        const QImage page = report.grab().toImage();
         // A rule down the right of every 86-pixel column over the table's height; none across.
         for (int column = 0; column < 11; ++column) {
             const int x = 40 + column * 87 + 86;
@@ -271,15 +271,12 @@ private Q_SLOTS:
     void printsTheClientAreaWithoutButtons()
     {
         Laboratory lab;
-        QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")),
-                                        signatureBytes(output::designSignatureLines())));
-        showCubeTest(*lab.form1);
-        lab.form1->N12->trigger();
-        outputtests::activate(lab.form2.get());
+        showReport(lab);
         lab.printToPdf(QStringLiteral("report.pdf"), true);
         bool buttonsHiddenDuringSetup = false;
         lab.duringSetup = [&] {
-            buttonsHiddenDuringSetup = lab.form2->Button1->isHidden() && lab.form2->Button2->isHidden();
+            buttonsHiddenDuringSetup = lab.form2->Button1->isHidden() && lab.form2->Button2->isHidden() &&
+                                       lab.form2->Button3->isHidden();
         };
 
         lab.form2->Button1->click();
@@ -287,22 +284,96 @@ private Q_SLOTS:
         QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
         QVERIFY(buttonsHiddenDuringSetup);
         QCOMPARE(lab.setupOrientation, QPageLayout::Landscape);
-        QVERIFY(!lab.form2->Button1->isHidden());
-        QVERIFY(!lab.form2->Button2->isHidden());
+        for (const QPushButton* button : {lab.form2->Button1, lab.form2->Button2, lab.form2->Button3})
+            QVERIFY(!button->isHidden());
 
-        const QByteArray pdf = outputtests::fileBytes(lab.path(QStringLiteral("report.pdf")));
-        QCOMPARE(testsupport::pdfPageCount(pdf), 1);
-        const QSizeF page = testsupport::pdfPageSize(pdf);
-        QVERIFY(page.width() > page.height());
+        const QString pdf = lab.path(QStringLiteral("report.pdf"));
+        QCOMPARE(testsupport::pdfInfo(pdf).value(QStringLiteral("Pages")), QStringLiteral("1"));
+        QCOMPARE(testsupport::pdfInfo(pdf).value(QStringLiteral("Title")),
+                 QStringLiteral("Испытание 17 от 05.03.2008"));
+        const QStringList faults = reportFaults(lab, pdf, ui::pageSetupOf(*lab.printer));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        // The window's texts are printed as text: "  17" of the table and the title.
+        const QString text = testsupport::pdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("Результаты ускоренного определения морозостойкости")));
+        QVERIFY(text.contains(QStringLiteral("F300")));
+    }
 
-        const QImage printed = testsupport::pdfFirstImage(pdf);
-        QCOMPARE(printed.size(), QSize(1005, 686));
-        QVERIFY(isWhite(printed, QRect(416, 656, 65, 17)));     // no "Печать"
-        QVERIFY(isWhite(printed, QRect(536, 656, 65, 17)));     // no "Отмена"
-        QVERIFY(!isWhite(printed, QRect(112, 16, 808, 20)));    // the title
-        QVERIFY(!isWhite(printed, QRect(144, 56, 777, 377)));   // the chart
-        QVERIFY(!isWhite(printed, QRect(64, 608, 874, 41)));    // the signature lines
-        QCOMPARE((printed.pixel(40 + 86, 530) & 0xFFFFFF), 0u); // a rule of the table
+    void printsNoTextCursor()
+    {
+        Laboratory lab;
+        showReport(lab);
+        lab.form2->Memo1->setPlainText(
+            QStringLiteral("          Начальник лаборатории")); // the cursor at its start
+        lab.form2->Memo1->setFocus();
+        QVERIFY(lab.form2->Memo1->hasFocus());
+        lab.printToPdf(QStringLiteral("report.pdf"), true);
+        lab.form2->Button1->click();
+        const QImage page =
+            testsupport::renderPdfPage(lab.path(QStringLiteral("report.pdf")), printedpages::PageDpi);
+        const QPoint memo = reportOrigin(ui::pageSetupOf(*lab.printer)) + lab.form2->Memo1->pos();
+        QVERIFY(!testsupport::isBlank(page, QRect(memo, QSize(300, 16)))); // the line is printed
+        QVERIFY(testsupport::isBlank(page, QRect(memo, QSize(20, 16))));   // behind its blanks, no cursor
+        QVERIFY(!lab.form2->Memo1->isReadOnly());
+    }
+
+    void reportAfterAChartOnTheSamePrinter()
+    {
+        // The program keeps one printer for the run: what the chart's page did must not move the report's.
+        Laboratory lab;
+        showReport(lab);
+        lab.printToPdf(QStringLiteral("chart.pdf"), true);
+        lab.form1->N6->trigger();
+        lab.printer->setOutputFileName(lab.path(QStringLiteral("report.pdf")));
+        lab.form2->Button1->click();
+        QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
+        const QStringList faults =
+            reportFaults(lab, lab.path(QStringLiteral("report.pdf")), ui::pageSetupOf(*lab.printer));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void savesTheJournalPdf_data()
+    {
+        QTest::addColumn<bool>("withPrinter");
+        QTest::newRow("no printer at all") << false;
+        QTest::newRow("the page printing makes") << true;
+    }
+
+    void savesTheJournalPdf()
+    {
+        QFETCH(bool, withPrinter);
+        Laboratory lab;
+        showReport(lab);
+        if (withPrinter) {
+            lab.printToPdf(QStringLiteral("printed.pdf"), true);
+            lab.form2->Button1->click();
+        } else {
+            lab.noPrinter();
+        }
+        lab.savePdfAs(QStringLiteral("journal.pdf"));
+
+        lab.form2->Button3->click();
+
+        QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
+        QCOMPARE(lab.offeredPdfName, QStringLiteral("Испытание_17_2008-03-05.pdf"));
+        for (const QPushButton* button : {lab.form2->Button1, lab.form2->Button2, lab.form2->Button3})
+            QVERIFY(!button->isHidden());
+        const QString pdf = lab.path(QStringLiteral("journal.pdf"));
+        const QMap<QString, QString> info = testsupport::pdfInfo(pdf);
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Испытание 17 от 05.03.2008"));
+        QCOMPARE(info.value(QStringLiteral("Creator")), QStringLiteral("frostdil"));
+        QVERIFY(testsupport::pdfText(pdf).contains(QStringLiteral("ГОСТ 10060.3-95")));
+        // The pictures keep their one-pixel rules: none is stored with lossy (JPEG) compression.
+        QVERIFY(!outputtests::fileBytes(pdf).contains("/DCTDecode"));
+        if (withPrinter) {
+            QCOMPARE(
+                testsupport::renderPdfPage(pdf, printedpages::PageDpi),
+                testsupport::renderPdfPage(lab.path(QStringLiteral("printed.pdf")), printedpages::PageDpi));
+        } else {
+            QCOMPARE(testsupport::pdfShownPageSize(pdf).toSize(), QSize(842, 595)); // A4 landscape
+            const QStringList faults = reportFaults(lab, pdf, output::defaultPdfPage());
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        }
     }
 
     void printingCancelledOrImpossibleShowsTheButtons()

@@ -11,6 +11,25 @@
 
 using outputtests::Laboratory;
 
+namespace {
+
+// Opens the settings window with its command and runs `inside` while it is open (it must close it).
+void withSettingsOpen(Laboratory& lab, const std::function<void()>& inside)
+{
+    QTimer::singleShot(0, inside);
+    lab.form1->N19->trigger();
+}
+
+QByteArray everyByte()
+{
+    QByteArray bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes.append(static_cast<char>(byte));
+    return bytes;
+}
+
+} // namespace
+
 class SettingsTest final : public QObject {
     Q_OBJECT
 
@@ -82,17 +101,76 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        outputtests::activate(lab.form4.get());
+        QString shown = QStringLiteral("not opened");
+        withSettingsOpen(lab, [&] {
+            shown = lab.form4->Memo2->toPlainText();
+            lab.form4->Memo2->insertPlainText(QStringLiteral("Начальник"));
+            QTest::keyClick(lab.form4->Memo2, Qt::Key_Return);
+            lab.form4->Memo2->insertPlainText(QStringLiteral("И.И."));
+            lab.form4->Button1->click();
+        });
         QCOMPARE(lab.errors.size(), 1);
         QVERIFY(lab.errors[0].startsWith(QStringLiteral("Cannot open file \"%1\". ")
                                              .arg(lab.state->ProgramFolder + QStringLiteral("/Temp/N.ns"))));
-        QCOMPARE(lab.form4->Memo2->toPlainText(), QString());
-        lab.form4->Memo2->insertPlainText(QStringLiteral("Начальник"));
-        QTest::keyClick(lab.form4->Memo2, Qt::Key_Return);
-        lab.form4->Memo2->insertPlainText(QStringLiteral("И.И."));
-        lab.form4->Button1->click();
+        QCOMPARE(shown, QString());
         QCOMPARE(outputtests::fileBytes(path),
                  platform::encodeWindows1251(QStringLiteral("Начальник\r\nИ.И.")));
+    }
+
+    void typingSurvivesSwitchingAway()
+    {
+        Laboratory lab;
+        const QString path = lab.path(QStringLiteral("Temp/N.ns"));
+        QVERIFY(outputtests::writeBytes(path, "from the file"));
+        QString afterSwitching;
+        withSettingsOpen(lab, [&] {
+            outputtests::activate(lab.form4.get());
+            lab.form4->Memo2->setPlainText(QStringLiteral("typed"));
+            // The user switches to another program and back.
+            QApplication::setActiveWindow(nullptr);
+            outputtests::activate(lab.form4.get());
+            afterSwitching = lab.form4->Memo2->toPlainText();
+            lab.form4->Button1->click();
+        });
+        QCOMPARE(afterSwitching, QStringLiteral("typed"));
+        QCOMPARE(outputtests::fileBytes(path), QByteArray("typed"));
+        QVERIFY(lab.errors.isEmpty());
+    }
+
+    void cancelledTypingIsGoneNextTime()
+    {
+        Laboratory lab;
+        QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")), "from the file"));
+        withSettingsOpen(lab, [&] {
+            lab.form4->Memo2->setPlainText(QStringLiteral("typed"));
+            lab.form4->close(); // closing the window is a cancel
+        });
+        QString shown;
+        withSettingsOpen(lab, [&] {
+            shown = lab.form4->Memo2->toPlainText();
+            lab.form4->Button2->click();
+        });
+        QCOMPARE(shown, QStringLiteral("from the file"));
+    }
+
+    void uneditedFileKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        // Lone LF and CR, NUL, the no-break space a memo's plain text turns into a blank, 0x98 that the code
+        // page leaves without a character.
+        QTest::newRow("every byte 0x00..0xFF") << everyByte();
+        QTest::newRow("trailing empty lines") << QByteArray("Начальник\r\nИ.И.Петров\r\n\r\n");
+    }
+
+    void uneditedFileKeepsEveryByte()
+    {
+        QFETCH(QByteArray, content);
+        Laboratory lab;
+        const QString path = lab.path(QStringLiteral("Temp/N.ns"));
+        QVERIFY(outputtests::writeBytes(path, content));
+        withSettingsOpen(lab, [&] { lab.form4->Button1->click(); });
+        QVERIFY(lab.errors.isEmpty());
+        QCOMPARE(outputtests::fileBytes(path), content);
     }
 
     void unwritableFileKeepsItsContentAndTheWindow()
