@@ -4,7 +4,6 @@
 #include "tests/tools/cellexport/Fixtures.h"
 
 #include <QJsonArray>
-#include <QLocale>
 #include <QTest>
 
 using cellexport::CellEvaluation;
@@ -64,9 +63,7 @@ std::vector<double> numbers(const QJsonValue& value)
 class ExportJsonTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void init() { QLocale::setDefault(QLocale::c()); }
-
+private Q_SLOTS:
     void evaluatedTest()
     {
         simulator::SimulatedTest test = fixtures::cubeTest(44);
