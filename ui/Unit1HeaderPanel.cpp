@@ -1,8 +1,8 @@
-#include "ui/Unit1.h"
-
+#include "records/HeaderTexts.h"
 #include "ui/Fonts.h"
 #include "ui/HeadingPictures.h"
 #include "ui/Placement.h"
+#include "ui/Unit1.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -119,17 +119,14 @@ void TForm1::buildHeaderPanel(QWidget* client)
     Edit3 = addEdit(panel, QStringLiteral("Edit3"), 816, 4, 145);
 
     placeLabel(panel, QStringLiteral("ConcreteLabel"), QStringLiteral("Тип бетона"), 8, 26, captionFont);
-    ComboBox2 = addCombo(panel, QStringLiteral("ComboBox2"), 96, 24, 137,
-                         {QStringLiteral("Бетон тяжелый"), QStringLiteral("Бетон легкий"),
-                          QStringLiteral("Бетон дорожный"), QStringLiteral("Смеси строительные")},
-                         false);
+    ComboBox2 =
+        addCombo(panel, QStringLiteral("ComboBox2"), 96, 24, 137, records::concreteTypeNames(), false);
 
     placeLabel(panel, QStringLiteral("StrengthLabel"), QStringLiteral("Прочность, МПа"), 240, 26, captionFont);
     Edit6 = addEdit(panel, QStringLiteral("Edit6"), 360, 24, 41);
 
     placeLabel(panel, QStringLiteral("ShapeLabel"), QStringLiteral("Форма образца"), 416, 26, captionFont);
-    ComboBox3 = addCombo(panel, QStringLiteral("ComboBox3"), 528, 24, 81,
-                         {QStringLiteral("Куб"), QStringLiteral("Цилиндр")}, false);
+    ComboBox3 = addCombo(panel, QStringLiteral("ComboBox3"), 528, 24, 81, records::shapeNames(), false);
 
     placeLabel(panel, QStringLiteral("AddressLabel"), QStringLiteral("Адрес:"), 616, 24, captionFont);
     Edit7 = addEdit(panel, QStringLiteral("Edit7"), 664, 24, 297);
