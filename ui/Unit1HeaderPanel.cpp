@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -112,6 +113,8 @@ void TForm1::buildHeaderPanel(QWidget* client)
     DateTimePicker1 = place(new QDateEdit(QDate::currentDate(), panel), QStringLiteral("DateTimePicker1"), 456, 3, 153,
                             PickerHeight);
     DateTimePicker1->setCalendarPopup(true);
+    // Its calendar names months and weekdays: in Russian like the rest of the window, whatever the session.
+    DateTimePicker1->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
 
     placeLabel(panel, QStringLiteral("ManufactureLabel"), QStringLiteral("Дата изготовления образцов"), 616, 6,
