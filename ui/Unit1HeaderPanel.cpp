@@ -2,6 +2,7 @@
 #include "ui/Fonts.h"
 #include "ui/HeadingPictures.h"
 #include "ui/Placement.h"
+#include "ui/StringGrid.h"
 #include "ui/Unit1.h"
 
 #include <QComboBox>
@@ -41,10 +42,15 @@ QComboBox* addCombo(QWidget* parent, const QString& name, int x, int y, int w, c
     return combo;
 }
 
-QToolButton* addToggle(QWidget* parent, const QString& name, const QString& caption, int y, bool down)
+// A chamber toggle; Alt and the chamber's digit switch it from the keyboard.
+QToolButton* addToggle(QWidget* parent, int chamber, int y, bool down)
 {
-    auto* toggle = place(new QToolButton(parent), name, 8, y, 41, 15);
-    toggle->setText(caption);
+    const QString digit = QString::number(chamber);
+    auto* toggle = place(new QToolButton(parent), QStringLiteral("SpeedButton") + digit, 8, y, 41, 15);
+    toggle->setText(digit);
+    toggle->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + chamber)));
+    toggle->setToolTip(QStringLiteral("Показать или скрыть кривые камеры %1 (%2)")
+                           .arg(digit, toggle->shortcut().toString(QKeySequence::PortableText)));
     toggle->setFont(ui::uiFont(ui::CaptionPixelSize, true));
     toggle->setCheckable(true);
     toggle->setChecked(down);
@@ -143,17 +149,18 @@ void TForm1::buildHeaderPanel(QWidget* client)
     Image8 = addHeading(panel, QStringLiteral("Image8"), 8, LeftHeadingWidth, cylinderCells());
     Image6 = addHeading(panel, QStringLiteral("Image6"), 320, RightHeadingWidth, resultsCells());
 
-    SpeedButton1 = addToggle(panel, QStringLiteral("SpeedButton1"), QStringLiteral("1"), 97, true);
-    SpeedButton2 = addToggle(panel, QStringLiteral("SpeedButton2"), QStringLiteral("2"), 114, true);
-    SpeedButton3 = addToggle(panel, QStringLiteral("SpeedButton3"), QStringLiteral("3"), 131, true);
-    SpeedButton4 = addToggle(panel, QStringLiteral("SpeedButton4"), QStringLiteral("4"), 147, false);
+    SpeedButton1 = addToggle(panel, 1, 97, true);
+    SpeedButton2 = addToggle(panel, 2, 114, true);
+    SpeedButton3 = addToggle(panel, 3, 131, true);
+    SpeedButton4 = addToggle(panel, 4, 147, false);
 
     Image1 = addColourKey(panel, QStringLiteral("Image1"), 100, 0xFF0000);
     Image2 = addColourKey(panel, QStringLiteral("Image2"), 116, 0x0080FF);
     Image3 = addColourKey(panel, QStringLiteral("Image3"), 132, 0xFF00FF);
     Image4 = addColourKey(panel, QStringLiteral("Image4"), 148, 0x808080);
 
-    StringGrid1 = place(new QTableWidget(GridRows, GridColumns, panel), QStringLiteral("StringGrid1"), 79, 96, 724, 67);
+    StringGrid1 = place(new ui::StringGrid(GridRows, GridColumns, panel), QStringLiteral("StringGrid1"), 79,
+                        96, 724, 67);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setMinimumSectionSize(1);

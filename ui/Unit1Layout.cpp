@@ -1,11 +1,11 @@
-#include "ui/Unit1.h"
-
 #include "ui/ChartWidget.h"
 #include "ui/Icons.h"
 #include "ui/Placement.h"
+#include "ui/Unit1.h"
 
 #include <QAction>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,10 +22,13 @@ constexpr int LogoWidth = 241;
 constexpr int LogoHeight = 49;
 constexpr int LogoRight = 8 + 969;  // flush with the header panel's right edge
 
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& icon)
+// Captions carry their mnemonic ("&Файл": Alt+Ф opens the menu, the underlined letter picks the item).
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QString& icon,
+                 const QKeySequence& shortcut = {})
 {
     QAction* action = menu->addAction(ui::commandIcon(icon), caption);
     action->setObjectName(name);
+    action->setShortcut(shortcut);
     return action;
 }
 
@@ -51,25 +54,31 @@ void addSeparator(QWidget* client, const QString& name, int x)
 
 void TForm1::buildMenu()
 {
-    N1 = menuBar()->addMenu(QStringLiteral("Файл"));
+    N1 = menuBar()->addMenu(QStringLiteral("&Файл"));
     N1->setObjectName(QStringLiteral("N1"));
-    N2 = addItem(N1, QStringLiteral("N2"), QStringLiteral("Чтение данных с дилатометра"), QStringLiteral("dilatometer"));
-    N3 = addItem(N1, QStringLiteral("N3"), QStringLiteral("Чтение данных из файла"), QStringLiteral("open"));
-    N5 = addItem(N1, QStringLiteral("N5"), QStringLiteral("Сохранить график"), QStringLiteral("save-chart"));
-    N6 = addItem(N1, QStringLiteral("N6"), QStringLiteral("Печать графика"), QStringLiteral("print-chart"));
-    N12 = addItem(N1, QStringLiteral("N12"), QStringLiteral("Печать журнала"), QStringLiteral("print-journal"));
+    N2 = addItem(N1, QStringLiteral("N2"), QStringLiteral("Чтение данных с &дилатометра"),
+                 QStringLiteral("dilatometer"));
+    N3 = addItem(N1, QStringLiteral("N3"), QStringLiteral("&Чтение данных из файла"), QStringLiteral("open"),
+                 QKeySequence(Qt::CTRL | Qt::Key_O));
+    N5 = addItem(N1, QStringLiteral("N5"), QStringLiteral("&Сохранить график"), QStringLiteral("save-chart"),
+                 QKeySequence(Qt::CTRL | Qt::Key_S));
+    N6 = addItem(N1, QStringLiteral("N6"), QStringLiteral("&Печать графика"), QStringLiteral("print-chart"),
+                 QKeySequence(Qt::CTRL | Qt::Key_P));
+    N12 = addItem(N1, QStringLiteral("N12"), QStringLiteral("Печать &журнала"),
+                  QStringLiteral("print-journal"));
     N13 = N1->addSeparator();
     N13->setObjectName(QStringLiteral("N13"));
-    N14 = addItem(N1, QStringLiteral("N14"), QStringLiteral("Выход"), QStringLiteral("exit"));
+    N14 = addItem(N1, QStringLiteral("N14"), QStringLiteral("&Выход"), QStringLiteral("exit"));
 
-    N7 = menuBar()->addMenu(QStringLiteral("Настройки"));
+    N7 = menuBar()->addMenu(QStringLiteral("&Настройки"));
     N7->setObjectName(QStringLiteral("N7"));
-    N19 = addItem(N7, QStringLiteral("N19"), QStringLiteral("Настройки"), QStringLiteral("settings"));
+    N19 = addItem(N7, QStringLiteral("N19"), QStringLiteral("&Настройки"), QStringLiteral("settings"));
 
-    N9 = menuBar()->addMenu(QStringLiteral("Справка"));
+    N9 = menuBar()->addMenu(QStringLiteral("&Справка"));
     N9->setObjectName(QStringLiteral("N9"));
-    N17 = addItem(N9, QStringLiteral("N17"), QStringLiteral("Справка"), QStringLiteral("help"));
-    N18 = addItem(N9, QStringLiteral("N18"), QStringLiteral("О программе"), QStringLiteral("about"));
+    N17 = addItem(N9, QStringLiteral("N17"), QStringLiteral("&Справка"), QStringLiteral("help"),
+                  QKeySequence(Qt::Key_F1));
+    N18 = addItem(N9, QStringLiteral("N18"), QStringLiteral("&О программе"), QStringLiteral("about"));
 }
 
 void TForm1::buildToolBar(QWidget* client)

@@ -150,9 +150,9 @@ private Q_SLOTS:
         QCOMPARE(bar.at(0)->menu(), m_form->N1);
         QCOMPARE(bar.at(1)->menu(), m_form->N7);
         QCOMPARE(bar.at(2)->menu(), m_form->N9);
-        QCOMPARE(m_form->N1->title(), QStringLiteral("Файл"));
-        QCOMPARE(m_form->N7->title(), QStringLiteral("Настройки"));
-        QCOMPARE(m_form->N9->title(), QStringLiteral("Справка"));
+        QCOMPARE(m_form->N1->title(), QStringLiteral("&Файл"));
+        QCOMPARE(m_form->N7->title(), QStringLiteral("&Настройки"));
+        QCOMPARE(m_form->N9->title(), QStringLiteral("&Справка"));
         QCOMPARE(m_form->N1->actions(), (QList<QAction*>{m_form->N2, m_form->N3, m_form->N5, m_form->N6, m_form->N12,
                                                          m_form->N13, m_form->N14}));
         QVERIFY(m_form->N13->isSeparator());
@@ -163,16 +163,25 @@ private Q_SLOTS:
     void menuItems_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("N2") << "N2" << "Чтение данных с дилатометра";
-        QTest::newRow("N3") << "N3" << "Чтение данных из файла";
-        QTest::newRow("N5") << "N5" << "Сохранить график";
-        QTest::newRow("N6") << "N6" << "Печать графика";
-        QTest::newRow("N12") << "N12" << "Печать журнала";
-        QTest::newRow("N14") << "N14" << "Выход";
-        QTest::newRow("N19") << "N19" << "Настройки";
-        QTest::newRow("N17") << "N17" << "Справка";
-        QTest::newRow("N18") << "N18" << "О программе";
+        QTest::addColumn<QString>("caption"); // "&" before the underlined letter
+        QTest::newRow("N2") << "N2"
+                            << "Чтение данных с &дилатометра";
+        QTest::newRow("N3") << "N3"
+                            << "&Чтение данных из файла";
+        QTest::newRow("N5") << "N5"
+                            << "&Сохранить график";
+        QTest::newRow("N6") << "N6"
+                            << "&Печать графика";
+        QTest::newRow("N12") << "N12"
+                             << "Печать &журнала";
+        QTest::newRow("N14") << "N14"
+                             << "&Выход";
+        QTest::newRow("N19") << "N19"
+                             << "&Настройки";
+        QTest::newRow("N17") << "N17"
+                             << "&Справка";
+        QTest::newRow("N18") << "N18"
+                             << "&О программе";
     }
 
     void menuItems()
