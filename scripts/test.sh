@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (windows offscreen).
+# Installs what is missing, builds, and runs every test (windows offscreen) in the C locale and in the
+# users' Russian one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+scripts/run-suite.sh build
