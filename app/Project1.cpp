@@ -3,6 +3,7 @@
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
+
 #include <memory>
 
 int main(int argc, char** argv)

@@ -1,6 +1,7 @@
 #include "platform/NumberFormat.h"
 
 #include <QLocale>
+
 #include <algorithm>
 #include <array>
 #include <charconv>

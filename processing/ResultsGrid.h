@@ -5,6 +5,7 @@
 #include "records/TestRecord.h"
 
 #include <QString>
+
 #include <array>
 #include <optional>
 

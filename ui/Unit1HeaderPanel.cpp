@@ -1,9 +1,10 @@
+#include "ui/Unit1.h"
+
 #include "records/HeaderTexts.h"
 #include "ui/Fonts.h"
 #include "ui/HeadingPictures.h"
 #include "ui/Placement.h"
 #include "ui/StringGrid.h"
-#include "ui/Unit1.h"
 
 #include <QComboBox>
 #include <QDateEdit>

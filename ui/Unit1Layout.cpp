@@ -1,7 +1,8 @@
+#include "ui/Unit1.h"
+
 #include "ui/ChartWidget.h"
 #include "ui/Icons.h"
 #include "ui/Placement.h"
-#include "ui/Unit1.h"
 
 #include <QAction>
 #include <QFrame>
