@@ -1,10 +1,8 @@
+#include "platform/QtTranslations.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <memory>
 
@@ -15,11 +13,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("frostdil"));  // the desktop entry the windows belong to
     ui::loadFonts();
     QApplication::setFont(ui::uiFont(ui::DefaultPixelSize));  // message boxes and dialogs in the windows' face
-    // The platform's own dialogs (open, save, print) speak the user's language, as they do elsewhere.
-    QTranslator platformDialogs;
-    if (platformDialogs.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&platformDialogs);
+    platform::installRussianQtTranslations();
     const auto windows = std::make_unique<ui::ProgramWindows>();
     return QApplication::exec();
 }

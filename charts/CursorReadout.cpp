@@ -20,7 +20,8 @@ QString temperatureText(double celsius)
 } // namespace
 
 std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
-                                        const records::TestRecord& record, const ResultCurves& curves)
+                                        const records::TestRecord& record, const ResultCurves& curves,
+                                        const QString& decimalPoint)
 {
     if (chamber < 1 || chamber > records::ChamberCount) return std::nullopt;
     if (slot < 0 || slot >= record.ChamberPointCount[chamber] || slot >= records::PointSlots)
@@ -34,17 +35,17 @@ std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
     switch (chartKind) {
     case VolumeTimeKind:
         readout.x = t;
-        readout.firstText = platform::formatGeneral(dV);
-        readout.secondText = platform::formatGeneral(t);
+        readout.firstText = platform::formatGeneral(dV, decimalPoint);
+        readout.secondText = platform::formatGeneral(t, decimalPoint);
         break;
     case TemperatureTimeKind:
         readout.x = t;
         readout.firstText = temperatureText(T);
-        readout.secondText = platform::formatGeneral(t);
+        readout.secondText = platform::formatGeneral(t, decimalPoint);
         break;
     case VolumeTemperatureKind:
         readout.x = T;
-        readout.firstText = platform::formatGeneral(dV);
+        readout.firstText = platform::formatGeneral(dV, decimalPoint);
         readout.secondText = temperatureText(T);
         break;
     case ResultKind: {
@@ -53,7 +54,7 @@ std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
         if (!curve || slot < curve->first || slot > curve->last) return std::nullopt;
         readout.x = t;
         readout.firstText = platform::formatFixed(record.SampleVolumeChange[chamber][i], 4, 5);
-        readout.secondText = platform::formatGeneral(t);
+        readout.secondText = platform::formatGeneral(t, decimalPoint);
         break;
     }
     default:

@@ -3,6 +3,7 @@
 #include "chartengine/LineSeries.h"
 #include "chartengine/Range.h"
 #include "charts/ResultChart.h"
+#include "platform/NumberFormat.h"
 #include "records/TestRecord.h"
 
 #include <QString>
@@ -23,11 +24,13 @@ struct CursorReadout {
 };
 
 /// The readout for slot `slot` of `chamber` in `chartKind`. Volume changes and times use the general
-/// format, temperatures fixed(4, 2) and the sample volume change of the result kind fixed(4, 5). None when
-/// there is nothing to read: no kind applied yet, a slot outside the chamber's measured points, and in the
-/// result kind a chamber without a result curve (chamber 4 always) or a slot outside its curve.
+/// format with `decimalPoint` (the user's by default), temperatures fixed(4, 2) and the sample volume change
+/// of the result kind fixed(4, 5). None when there is nothing to read: no kind applied yet, a slot outside
+/// the chamber's measured points, and in the result kind a chamber without a result curve (chamber 4 always)
+/// or a slot outside its curve.
 std::optional<CursorReadout> ReadCursor(int chartKind, int chamber, int slot,
-                                        const records::TestRecord& record, const ResultCurves& curves);
+                                        const records::TestRecord& record, const ResultCurves& curves,
+                                        const QString& decimalPoint = platform::userDecimalPoint());
 
 /// The cursor line at `x` over the whole value axis: (x, top), then (x, bottom), black, without labels.
 std::array<chartengine::ChartPoint, 2> CursorLine(double x, chartengine::Range valueAxis);

@@ -40,7 +40,8 @@ double rowVolume(const std::array<std::optional<QString>, GridColumns>& row)
 
 } // namespace
 
-ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header)
+ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header,
+                            const QString& decimalPoint)
 {
     ResultsGrid grid;
     auto& cells = grid.cells;
@@ -75,7 +76,7 @@ ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHead
         const double volumeChange =
             static_cast<double>(static_cast<long double>(header.volumeChangeThousandths[chamber]) / 1000.0L);
         record.StoredVolumeChange[chamber] = volumeChange;
-        row[VolumeChangeColumn] = platform::formatGeneral(volumeChange);
+        row[VolumeChangeColumn] = platform::formatGeneral(volumeChange, decimalPoint);
         const long double ratio =
             platform::checkedDivide<long double>(volumeChange, record.SampleVolume[chamber]);
         const double relativeChange = static_cast<double>(ratio * 1000.0L);
@@ -84,7 +85,8 @@ ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHead
     }
 
     grid.meanText = platform::formatGeneral(
-        static_cast<double>(static_cast<long double>(header.MeanRelativeVolumeChange) / 1000.0L));
+        static_cast<double>(static_cast<long double>(header.MeanRelativeVolumeChange) / 1000.0L),
+        decimalPoint);
     grid.gradeText = gradeName(header.GradeIndex);
 
     for (int row = 0; row < records::MeasuringChambers; ++row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/NumberFormat.h"
 #include "records/CellHeader.h"
 #include "records/TestRecord.h"
 
@@ -26,8 +27,11 @@ struct ResultsGrid {
 /// StoredVolumeChange and RelativeVolumeChange of the present chambers, into `record`. An absent
 /// chamber's ΔV and Θ cells are empty: its values in the record are another test's and show nowhere.
 /// The record's ChamberPresent must already hold this test's flags.
+/// The general-format texts (ΔV and the mean) use `decimalPoint`: the user's own on screen, a full stop
+/// for the export tool.
 /// Throws platform::Error on a present chamber whose sample volume is zero (division by zero); the
 /// record may then be partly written, so callers fill a copy and keep it only on success.
-ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header);
+ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHeader& header,
+                            const QString& decimalPoint = platform::userDecimalPoint());
 
 } // namespace processing

@@ -46,6 +46,17 @@ std::optional<std::array<int, 3>> threeNumbers(const QString& text, QChar separa
 
 } // namespace
 
+QStringList concreteTypeNames()
+{
+    return {QStringLiteral("Бетон тяжелый"), QStringLiteral("Бетон легкий"), QStringLiteral("Бетон дорожный"),
+            QStringLiteral("Смеси строительные")};
+}
+
+QStringList shapeNames()
+{
+    return {QStringLiteral("Куб"), QStringLiteral("Цилиндр")};
+}
+
 QString testTimeText(const CellHeader& header)
 {
     return LeadingBlanks + twoDigits(header.hours) + u':' + twoDigits(header.minutes) + u':' +

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 namespace records {
@@ -19,6 +20,12 @@ struct HeaderTexts {
     int shapeIndex = 0;         ///< item of the shape list; outside the list means no item
     QString strengthText;    ///< MPa in the general format (locale's decimal separator)
 };
+
+/// The items of the concrete-type list, in the order of the stored index.
+QStringList concreteTypeNames();
+
+/// The items of the sample-shape list, in the order of the stored index: cube, cylinder.
+QStringList shapeNames();
 
 /// The clock time of the test as the device's fields spell it: five blanks and "HH:MM:SS", each field
 /// padded with a "0" below 10 (a byte above 99 gives three digits).

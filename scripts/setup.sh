@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages frostdil needs to build, run and test. Quiet and quick when all is there.
+# Installs the Debian packages frostdil needs to build, run and test, and generates the users' locale.
+# Quiet and quick when all is there.
 set -euo pipefail
 
 packages=(
@@ -13,16 +14,30 @@ packages=(
   libcups2-dev                          # print jobs handed to CUPS and followed until printed
   cups printer-driver-cups-pdf          # the tests' private print system (scripts/with-cups.sh)
   poppler-utils                         # the tests read printed and saved PDFs back
+  locales                               # the users' ru_RU.UTF-8, in which the suite runs a second time
+  python3                               # reads the spreadsheet CSV back in the tests
 )
 
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# locale-gen builds every locale enabled in /etc/locale.gen, so ru_RU.UTF-8 is enabled there and
+# survives later runs of it.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
+  echo "Generating the ru_RU.UTF-8 locale"
+  if grep -q '^# *ru_RU\.UTF-8 UTF-8' /etc/locale.gen; then
+    $sudo sed -i 's/^# *\(ru_RU\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^ru_RU\.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen >/dev/null
+fi

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (windows offscreen) beside a private print system.
+# Installs what is missing, builds, and runs every test (windows offscreen) in the C locale and in the
+# users' Russian one, beside a private print system; then builds and tries the Debian packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-cd build
-QT_QPA_PLATFORM=offscreen ../scripts/with-cups.sh ctest --output-on-failure -j2
-../scripts/test-package.sh
+scripts/with-cups.sh scripts/run-suite.sh build
+scripts/test-package.sh

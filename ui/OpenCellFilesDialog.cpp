@@ -34,6 +34,8 @@ QStringList OpenCellFilesDialog::chooseFiles(QWidget* parent, const QString& ini
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog speaks the program's Russian; a desktop's native one would follow the session.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(nameFilters());
     dialog.setDirectory(initialFolder);
     dialog.setSizeGripEnabled(true);

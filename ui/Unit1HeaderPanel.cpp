@@ -1,8 +1,10 @@
 #include "ui/Unit1.h"
 
+#include "records/HeaderTexts.h"
 #include "ui/Fonts.h"
 #include "ui/HeadingPictures.h"
 #include "ui/Placement.h"
+#include "ui/StringGrid.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -10,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -40,10 +43,15 @@ QComboBox* addCombo(QWidget* parent, const QString& name, int x, int y, int w, c
     return combo;
 }
 
-QToolButton* addToggle(QWidget* parent, const QString& name, const QString& caption, int y, bool down)
+// A chamber toggle; Alt and the chamber's digit switch it from the keyboard.
+QToolButton* addToggle(QWidget* parent, int chamber, int y, bool down)
 {
-    auto* toggle = place(new QToolButton(parent), name, 8, y, 41, 15);
-    toggle->setText(caption);
+    const QString digit = QString::number(chamber);
+    auto* toggle = place(new QToolButton(parent), QStringLiteral("SpeedButton") + digit, 8, y, 41, 15);
+    toggle->setText(digit);
+    toggle->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + chamber)));
+    toggle->setToolTip(QStringLiteral("Показать или скрыть кривые камеры %1 (%2)")
+                           .arg(digit, toggle->shortcut().toString(QKeySequence::PortableText)));
     toggle->setFont(ui::uiFont(ui::CaptionPixelSize, true));
     toggle->setCheckable(true);
     toggle->setChecked(down);
@@ -114,6 +122,8 @@ void TForm1::buildHeaderPanel(QWidget* client)
     DateTimePicker1 = place(new QDateEdit(QDate::currentDate(), panel), QStringLiteral("DateTimePicker1"), 456, 3, 153,
                             PickerHeight);
     DateTimePicker1->setCalendarPopup(true);
+    // Its calendar names months and weekdays: in Russian like the rest of the window, whatever the session.
+    DateTimePicker1->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
 
     placeLabel(panel, QStringLiteral("ManufactureLabel"), QStringLiteral("Дата изготовления образцов"), 616, 6,
@@ -121,17 +131,14 @@ void TForm1::buildHeaderPanel(QWidget* client)
     Edit3 = addEdit(panel, QStringLiteral("Edit3"), 816, 4, 145);
 
     placeLabel(panel, QStringLiteral("ConcreteLabel"), QStringLiteral("Тип бетона"), 8, 26, captionFont);
-    ComboBox2 = addCombo(panel, QStringLiteral("ComboBox2"), 96, 24, 137,
-                         {QStringLiteral("Бетон тяжелый"), QStringLiteral("Бетон легкий"),
-                          QStringLiteral("Бетон дорожный"), QStringLiteral("Смеси строительные")},
-                         false);
+    ComboBox2 =
+        addCombo(panel, QStringLiteral("ComboBox2"), 96, 24, 137, records::concreteTypeNames(), false);
 
     placeLabel(panel, QStringLiteral("StrengthLabel"), QStringLiteral("Прочность, МПа"), 240, 26, captionFont);
     Edit6 = addEdit(panel, QStringLiteral("Edit6"), 360, 24, 41);
 
     placeLabel(panel, QStringLiteral("ShapeLabel"), QStringLiteral("Форма образца"), 416, 26, captionFont);
-    ComboBox3 = addCombo(panel, QStringLiteral("ComboBox3"), 528, 24, 81,
-                         {QStringLiteral("Куб"), QStringLiteral("Цилиндр")}, false);
+    ComboBox3 = addCombo(panel, QStringLiteral("ComboBox3"), 528, 24, 81, records::shapeNames(), false);
 
     placeLabel(panel, QStringLiteral("AddressLabel"), QStringLiteral("Адрес:"), 616, 24, captionFont);
     Edit7 = addEdit(panel, QStringLiteral("Edit7"), 664, 24, 297);
@@ -145,17 +152,18 @@ void TForm1::buildHeaderPanel(QWidget* client)
     Image8 = addHeading(panel, QStringLiteral("Image8"), 8, LeftHeadingWidth, cylinderCells());
     Image6 = addHeading(panel, QStringLiteral("Image6"), 320, RightHeadingWidth, resultsCells());
 
-    SpeedButton1 = addToggle(panel, QStringLiteral("SpeedButton1"), QStringLiteral("1"), 97, true);
-    SpeedButton2 = addToggle(panel, QStringLiteral("SpeedButton2"), QStringLiteral("2"), 114, true);
-    SpeedButton3 = addToggle(panel, QStringLiteral("SpeedButton3"), QStringLiteral("3"), 131, true);
-    SpeedButton4 = addToggle(panel, QStringLiteral("SpeedButton4"), QStringLiteral("4"), 147, false);
+    SpeedButton1 = addToggle(panel, 1, 97, true);
+    SpeedButton2 = addToggle(panel, 2, 114, true);
+    SpeedButton3 = addToggle(panel, 3, 131, true);
+    SpeedButton4 = addToggle(panel, 4, 147, false);
 
     Image1 = addColourKey(panel, QStringLiteral("Image1"), 100, 0xFF0000);
     Image2 = addColourKey(panel, QStringLiteral("Image2"), 116, 0x0080FF);
     Image3 = addColourKey(panel, QStringLiteral("Image3"), 132, 0xFF00FF);
     Image4 = addColourKey(panel, QStringLiteral("Image4"), 148, 0x808080);
 
-    StringGrid1 = place(new QTableWidget(GridRows, GridColumns, panel), QStringLiteral("StringGrid1"), 79, 96, 724, 67);
+    StringGrid1 = place(new ui::StringGrid(GridRows, GridColumns, panel), QStringLiteral("StringGrid1"), 79,
+                        96, 724, 67);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setMinimumSectionSize(1);

@@ -1,6 +1,7 @@
 #include "chartengine/Chart.h"
 #include "chartengine/ChartPainter.h"
 #include "tests/chartengine/PixelProbe.h"
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QLocale>
@@ -35,7 +36,7 @@ class ChartRenderTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     void rendersAnRgb32ImageOfTheSize()
     {
@@ -266,19 +267,21 @@ private Q_SLOTS:
         QVERIFY(pixelprobe::count(image, Red) >= 4 * 4 * 4);
     }
 
+    // The program leaves the default locale alone, so the labels follow the user's regional settings.
     void labelsUseTheDefaultLocale_data()
     {
-        QTest::addColumn<bool>("russian");
+        QTest::addColumn<QString>("locale"); // empty: the session's own, as in the program
         QTest::addColumn<QString>("separator");
-        QTest::newRow("decimal comma") << true << ",";
-        QTest::newRow("full stop") << false << ".";
+        QTest::newRow("the user's") << QString() << testsupport::sessionDecimalPoint();
+        QTest::newRow("decimal comma") << "ru_RU" << ",";
+        QTest::newRow("full stop") << "C" << ".";
     }
 
     void labelsUseTheDefaultLocale()
     {
-        QFETCH(bool, russian);
+        QFETCH(QString, locale);
         QFETCH(QString, separator);
-        QLocale::setDefault(russian ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
+        if (!locale.isEmpty()) QLocale::setDefault(QLocale(locale));
         Chart chart;
         chart.addSeries(Red, 2, {});
         chart.addPoint(1, 0, -0.012, {}, Red);
@@ -287,8 +290,9 @@ private Q_SLOTS:
         QStringList texts;
         for (const auto& tick : layout.left.ticks)
             texts.append(tick.text);
-        QVERIFY2(texts.join(QLatin1Char(' ')).contains(separator), qPrintable(texts.join(QLatin1Char(' '))));
-        QVERIFY(!texts.join(QLatin1Char(' ')).contains(russian ? QStringLiteral(".") : QStringLiteral(",")));
+        const QString labels = texts.join(QLatin1Char(' '));
+        QVERIFY2(labels.contains(separator), qPrintable(labels));
+        QVERIFY2(!labels.contains(separator == QStringLiteral(",") ? u'.' : u','), qPrintable(labels));
     }
 
     // Shown labels never touch, whatever the width and the numbers.

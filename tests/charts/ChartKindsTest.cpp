@@ -63,8 +63,6 @@ class ChartKindsTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
     void titlesAndCaptions_data()
     {
         QTest::addColumn<int>("item");

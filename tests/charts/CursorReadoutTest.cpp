@@ -5,7 +5,6 @@
 #include "tests/charts/ChartFixtures.h"
 #include "tests/support/TestRegistry.h"
 
-#include <QLocale>
 #include <QTest>
 
 using namespace chartfixtures;
@@ -14,8 +13,6 @@ class CursorReadoutTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
     void readout_data()
     {
         QTest::addColumn<int>("chartKind");
@@ -25,57 +22,57 @@ private Q_SLOTS:
         QTest::addColumn<double>("volumeChange");
         QTest::addColumn<double>("temperature");
         QTest::addColumn<double>("sampleVolumeChange");
-        QTest::addColumn<bool>("decimalComma");
+        QTest::addColumn<QString>("decimalPoint"); // of the general format
         QTest::addColumn<bool>("shows");
         QTest::addColumn<double>("cursorX");
         QTest::addColumn<QString>("firstText");
         QTest::addColumn<QString>("secondText");
 
         // The record's curves run over slots 11..N − 1 for chambers 1..3 and chamber 1 has 40 points.
-        QTest::newRow("dV = f(t)") << 1 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << false << true
+        QTest::newRow("dV = f(t)") << 1 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "." << true
                                    << 1200.0 << "-0.012"
                                    << "1200";
-        QTest::newRow("dV = f(t), Russian locale")
-            << 1 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << true << true << 1200.0 << "-0,012"
+        QTest::newRow("dV = f(t), decimal comma")
+            << 1 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "," << true << 1200.0 << "-0,012"
             << "1200";
-        QTest::newRow("dV = f(t), fractional time, Russian locale")
-            << 1 << 2 << 0 << 90.5 << 0.25 << -5.3 << 0.125 << true << true << 90.5 << "0,25"
+        QTest::newRow("dV = f(t), fractional time, decimal comma")
+            << 1 << 2 << 0 << 90.5 << 0.25 << -5.3 << 0.125 << "," << true << 90.5 << "0,25"
             << "90,5";
         QTest::newRow("dV = f(t), chamber 4")
-            << 1 << 4 << 24 << 1440.0 << 1.5 << -5.3 << 0.125 << false << true << 1440.0 << "1.5"
+            << 1 << 4 << 24 << 1440.0 << 1.5 << -5.3 << 0.125 << "." << true << 1440.0 << "1.5"
             << "1440";
         QTest::newRow("T = f(t), -5.3 degrees")
-            << 2 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << true << true << 1200.0 << "-5.30"
+            << 2 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "," << true << 1200.0 << "-5.30"
             << "1200";
         QTest::newRow("T = f(t), 1.2 degrees")
-            << 2 << 3 << 15 << 1200.0 << -0.012 << 1.2 << 0.125 << false << true << 1200.0 << "1.20"
+            << 2 << 3 << 15 << 1200.0 << -0.012 << 1.2 << 0.125 << "." << true << 1200.0 << "1.20"
             << "1200";
         QTest::newRow("dV = f(T), -5.3 degrees")
-            << 3 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << true << true << -5.3 << "-0,012"
+            << 3 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "," << true << -5.3 << "-0,012"
             << "-5.30";
         QTest::newRow("result, five decimals")
-            << 4 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << true << true << 1200.0 << "0.12500"
+            << 4 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "," << true << 1200.0 << "0.12500"
             << "1200";
         QTest::newRow("result, rounded to five decimals")
-            << 4 << 3 << 29 << 1200.0 << -0.012 << -5.3 << -0.0123456 << false << true << 1200.0 << "-0.01235"
+            << 4 << 3 << 29 << 1200.0 << -0.012 << -5.3 << -0.0123456 << "." << true << 1200.0 << "-0.01235"
             << "1200";
         QTest::newRow("result, first slot of the curve")
-            << 4 << 2 << 11 << 660.0 << -0.012 << -5.3 << 0.0 << false << true << 660.0 << "0.00000"
+            << 4 << 2 << 11 << 660.0 << -0.012 << -5.3 << 0.0 << "." << true << 660.0 << "0.00000"
             << "660";
         QTest::newRow("no kind applied yet")
-            << 0 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << false << false << 0.0 << ""
+            << 0 << 1 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "." << false << 0.0 << ""
             << "";
         QTest::newRow("result, chamber 4")
-            << 4 << 4 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << false << false << 0.0 << ""
+            << 4 << 4 << 15 << 1200.0 << -0.012 << -5.3 << 0.125 << "." << false << 0.0 << ""
             << "";
         QTest::newRow("result, slot before the curve")
-            << 4 << 1 << 10 << 1200.0 << -0.012 << -5.3 << 0.125 << false << false << 0.0 << ""
+            << 4 << 1 << 10 << 1200.0 << -0.012 << -5.3 << 0.125 << "." << false << 0.0 << ""
             << "";
         QTest::newRow("past the measured points")
-            << 1 << 1 << 40 << 1200.0 << -0.012 << -5.3 << 0.125 << false << false << 0.0 << ""
+            << 1 << 1 << 40 << 1200.0 << -0.012 << -5.3 << 0.125 << "." << false << 0.0 << ""
             << "";
         QTest::newRow("chamber 4 past its points")
-            << 2 << 4 << 25 << 1200.0 << -0.012 << -5.3 << 0.125 << false << false << 0.0 << ""
+            << 2 << 4 << 25 << 1200.0 << -0.012 << -5.3 << 0.125 << "." << false << 0.0 << ""
             << "";
     }
 
@@ -88,12 +85,11 @@ private Q_SLOTS:
         QFETCH(double, volumeChange);
         QFETCH(double, temperature);
         QFETCH(double, sampleVolumeChange);
-        QFETCH(bool, decimalComma);
+        QFETCH(QString, decimalPoint);
         QFETCH(bool, shows);
         QFETCH(double, cursorX);
         QFETCH(QString, firstText);
         QFETCH(QString, secondText);
-        QLocale::setDefault(decimalComma ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
 
         records::TestRecord record = coolingRecord();
         record.ChamberTime[chamber][at(slot)] = time;
@@ -104,7 +100,7 @@ private Q_SLOTS:
         for (int k = 1; k <= 3; ++k)
             curves[k] = processing::ResultRange{11, record.ChamberPointCount[k] - 1};
 
-        const auto readout = charts::ReadCursor(chartKind, chamber, slot, record, curves);
+        const auto readout = charts::ReadCursor(chartKind, chamber, slot, record, curves, decimalPoint);
         QCOMPARE(readout.has_value(), shows);
         if (!readout) return;
         QCOMPARE(readout->x, cursorX);

@@ -3,7 +3,6 @@
 #include "platform/Error.h"
 #include "tests/support/TestRegistry.h"
 
-#include <QLocale>
 #include <QTest>
 
 using records::CellHeader;
@@ -31,7 +30,10 @@ struct Fixture {
         header.GradeIndex = 4;
     }
 
-    processing::ResultsGrid fill() { return processing::FillResultsGrid(record, header); }
+    processing::ResultsGrid fill(const QString& decimalPoint = QStringLiteral("."))
+    {
+        return processing::FillResultsGrid(record, header, decimalPoint);
+    }
 };
 
 QString cellText(const processing::ResultsGrid& grid, int row, int column)
@@ -44,9 +46,7 @@ QString cellText(const processing::ResultsGrid& grid, int row, int column)
 class ResultsGridTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
+private Q_SLOTS:
     void dimensionsAndVolumes_data()
     {
         QTest::addColumn<int>("shape");
@@ -103,38 +103,44 @@ class ResultsGridTest final : public QObject {
     void volumeChangeAndRelativeChange_data()
     {
         QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("decimalComma");
+        QTest::addColumn<QString>("decimalPoint"); // of the general format
         QTest::addColumn<QString>("volumeChange");
         QTest::addColumn<QString>("relativeChange");
         QTest::addColumn<double>("theta");
-        QTest::newRow("0.25, full stop") << 250 << false << "0.25"
+        QTest::newRow("0.25, full stop") << 250 << "."
+                                         << "0.25"
                                          << "0.250" << 0.25;
-        QTest::newRow("0.25, decimal comma") << 250 << true << "0,25"
+        QTest::newRow("0.25, decimal comma") << 250 << ","
+                                             << "0,25"
                                              << "0.250" << 0.25;
-        QTest::newRow("negative") << -12 << true << "-0,012"
+        QTest::newRow("negative") << -12 << ","
+                                  << "-0,012"
                                   << "-0.012" << -0.012;
-        QTest::newRow("zero") << 0 << false << "0"
+        QTest::newRow("zero") << 0 << "."
+                              << "0"
                               << "0.000" << 0.0;
-        QTest::newRow("largest") << 32767 << false << "32.767"
+        QTest::newRow("largest") << 32767 << "."
+                                 << "32.767"
                                  << "32.767" << 32.767;
-        QTest::newRow("smallest") << -32768 << true << "-32,768"
+        QTest::newRow("smallest") << -32768 << ","
+                                  << "-32,768"
                                   << "-32.768" << -32.768;
-        QTest::newRow("rounds half up") << 5 << false << "0.005"
+        QTest::newRow("rounds half up") << 5 << "."
+                                        << "0.005"
                                         << "0.005" << 0.005;
     }
 
     void volumeChangeAndRelativeChange()
     {
         QFETCH(int, stored);
-        QFETCH(bool, decimalComma);
+        QFETCH(QString, decimalPoint);
         QFETCH(QString, volumeChange);
         QFETCH(QString, relativeChange);
         QFETCH(double, theta);
-        QLocale::setDefault(decimalComma ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
         Fixture fixture;
         fixture.header.volumeChangeThousandths[3] = static_cast<std::int16_t>(stored);
 
-        const auto grid = fixture.fill();
+        const auto grid = fixture.fill(decimalPoint);
 
         QCOMPARE(cellText(grid, 2, 7), volumeChange);
         QCOMPARE(cellText(grid, 2, 8), relativeChange);
@@ -170,13 +176,12 @@ class ResultsGridTest final : public QObject {
         QFETCH(int, treatment);
         QFETCH(QString, grade);
         QFETCH(QString, meanText);
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         Fixture fixture;
         fixture.header.GradeIndex = static_cast<std::uint16_t>(gradeIndex);
         fixture.header.MeanRelativeVolumeChange = static_cast<std::uint16_t>(mean);
         fixture.header.treatment = static_cast<std::uint8_t>(treatment);
 
-        const auto grid = fixture.fill();
+        const auto grid = fixture.fill(QStringLiteral(","));
 
         QCOMPARE(grid.gradeText, grade);
         QCOMPARE(grid.meanText, meanText);

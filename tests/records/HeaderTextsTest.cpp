@@ -1,8 +1,9 @@
-#include "platform/Error.h"
 #include "records/HeaderTexts.h"
+
+#include "platform/Error.h"
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 
-#include <QLocale>
 #include <QTest>
 
 using records::CellHeader;
@@ -37,8 +38,6 @@ class HeaderTextsTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
     void laboratoryExample()
     {
         CellHeader header = headerAt(9, 5, 0, 15, 3, 7);
@@ -184,25 +183,23 @@ private Q_SLOTS:
     void strength_data()
     {
         QTest::addColumn<int>("tenths");
-        QTest::addColumn<bool>("decimalComma");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("255 with a decimal comma") << 255 << true << "25,5";
-        QTest::newRow("255 with a full stop") << 255 << false << "25.5";
-        QTest::newRow("250 has no decimals") << 250 << true << "25";
-        QTest::newRow("zero") << 0 << true << "0";
-        QTest::newRow("largest word") << 65535 << true << "6553,5";
-        QTest::newRow("one tenth") << 1 << false << "0.1";
+        QTest::addColumn<QString>("withFullStop");
+        QTest::newRow("a half") << 255 << "25.5";
+        QTest::newRow("whole number has no decimals") << 250 << "25";
+        QTest::newRow("zero") << 0 << "0";
+        QTest::newRow("largest word") << 65535 << "6553.5";
+        QTest::newRow("one tenth") << 1 << "0.1";
     }
 
+    // The strength shows the user's decimal separator: a comma on the laboratories' Russian desktops.
     void strength()
     {
         QFETCH(int, tenths);
-        QFETCH(bool, decimalComma);
-        QFETCH(QString, expected);
-        QLocale::setDefault(decimalComma ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
+        QFETCH(QString, withFullStop);
         CellHeader header = headerAt(9, 5, 0, 15, 3, 7);
         header.strengthTenths = static_cast<std::uint16_t>(tenths);
-        QCOMPARE(records::decodeHeaderTexts(header).strengthText, expected);
+        QCOMPARE(records::decodeHeaderTexts(header).strengthText,
+                 testsupport::inSessionDecimals(withFullStop));
     }
 
     // Indexes outside the lists are passed on as they are; the window shows no item for them.

@@ -1,11 +1,11 @@
 #include "charts/SeriesLayout.h"
 #include "platform/NumberFormat.h"
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/ChartWindowFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
@@ -32,35 +32,28 @@ class CursorWindowTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
     void trackBarReadsThePointUnderIt_data()
     {
         QTest::addColumn<int>("item");
-        QTest::addColumn<bool>("decimalComma");
         QTest::addColumn<double>("cursorX");
         QTest::addColumn<QString>("firstText");
         QTest::addColumn<QString>("secondText");
-        QTest::newRow("dV = f(t)") << 0 << false << 1200.0 << "-0.012"
-                                   << "1200";
-        QTest::newRow("dV = f(t), Russian locale") << 0 << true << 1200.0 << "-0,012"
-                                                   << "1200";
-        QTest::newRow("T = f(t), Russian locale") << 1 << true << 1200.0 << "-5.30"
-                                                  << "1200";
-        QTest::newRow("dV = f(T), Russian locale") << 2 << true << -5.3 << "-0,012"
-                                                   << "-5.30";
-        QTest::newRow("result") << 3 << false << 1200.0 << ""
+        // Volume changes and times in the general format show the user's separator, temperatures a full stop.
+        using testsupport::inSessionDecimals;
+        QTest::newRow("dV = f(t)") << 0 << 1200.0 << inSessionDecimals("-0.012") << "1200";
+        QTest::newRow("T = f(t)") << 1 << 1200.0 << "-5.30"
+                                  << "1200";
+        QTest::newRow("dV = f(T)") << 2 << -5.3 << inSessionDecimals("-0.012") << "-5.30";
+        QTest::newRow("result") << 3 << 1200.0 << ""
                                 << "1200"; // first text worked out below
     }
 
     void trackBarReadsThePointUnderIt()
     {
         QFETCH(int, item);
-        QFETCH(bool, decimalComma);
         QFETCH(double, cursorX);
         QFETCH(QString, firstText);
         QFETCH(QString, secondText);
-        QLocale::setDefault(decimalComma ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c());
         ChartWindow window;
         window.show(recordWithKnownPoint());
         window.chooseKind(item);

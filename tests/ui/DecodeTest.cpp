@@ -3,6 +3,7 @@
 #include "processing/GradeNames.h"
 #include "records/CellLayout.h"
 #include "records/LoadMessages.h"
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/LoadingFixture.h"
 #include "ui/ChartWidget.h"
@@ -12,7 +13,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
@@ -22,18 +22,6 @@ using loadingtests::simulatedFile;
 using simulator::CellFile;
 
 namespace {
-
-// Sets the default locale for the life of a test and puts the previous one back.
-class LocaleScope final {
-public:
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(m_previous); }
-    LocaleScope(const LocaleScope&) = delete;
-    LocaleScope& operator=(const LocaleScope&) = delete;
-
-private:
-    QLocale m_previous;
-};
 
 QString cell(const TForm1& form, int row, int column)
 {
@@ -93,28 +81,44 @@ private Q_SLOTS:
         QCOMPARE(cell(*lab.form, 3, 2), QString());
     }
 
-    void strengthUsesTheLocalesSeparator_data()
+    void strengthUsesTheUsersSeparator_data()
     {
-        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("word");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("whole, Russian") << QLocale(QLocale::Russian, QLocale::Russia) << 250 << QStringLiteral("25");
-        QTest::newRow("half, Russian") << QLocale(QLocale::Russian, QLocale::Russia) << 255 << QStringLiteral("25,5");
-        QTest::newRow("half, C") << QLocale::c() << 255 << QStringLiteral("25.5");
+        QTest::addColumn<QString>("withFullStop");
+        QTest::newRow("whole") << 250 << QStringLiteral("25");
+        QTest::newRow("half") << 255 << QStringLiteral("25.5");
     }
 
-    void strengthUsesTheLocalesSeparator()
+    void strengthUsesTheUsersSeparator()
     {
-        QFETCH(QLocale, locale);
         QFETCH(int, word);
-        QFETCH(QString, shown);
-        const LocaleScope scope(locale);
+        QFETCH(QString, withFullStop);
         Laboratory lab;
         CellFile file = simulatedFile(2);
         file.setU16(records::layout::StrengthTenths, static_cast<std::uint16_t>(word));
         lab.load({lab.write(file, QStringLiteral("two.cell"))});
         QCOMPARE(lab.errors, QStringList{});
-        QCOMPARE(lab.form->Edit6->text(), shown);
+        QCOMPARE(lab.form->Edit6->text(), testsupport::inSessionDecimals(withFullStop));
+    }
+
+    // On a Russian desktop the general format writes a decimal comma and the fixed one a full stop:
+    // 999.90 / 0.608 / 0,608 there, 999.90 / 0.608 / 0.608 under the C locale.
+    void resultsInTheUsersLocale()
+    {
+        Laboratory lab;
+        CellFile file = simulatedFile(3);
+        const int sides[] = {101, 99, 100}; // 999.9 cm³
+        for (int d = 0; d < 3; ++d)
+            file.setByte(records::layout::dimension(1, d), static_cast<std::uint8_t>(sides[d]));
+        file.setU16(records::layout::volumeChange(1), 608);
+        file.setU16(records::layout::MeanRelativeVolumeChange, 608);
+        lab.load({lab.write(file, QStringLiteral("three.cell"))});
+
+        QCOMPARE(lab.errors, QStringList{});
+        QCOMPARE(cell(*lab.form, 0, 3), QStringLiteral("999.90"));
+        QCOMPARE(cell(*lab.form, 0, 7), testsupport::inSessionDecimals(QStringLiteral("0.608")));
+        QCOMPARE(cell(*lab.form, 0, 8), QStringLiteral("0.608"));
+        QCOMPARE(lab.form->Label11->text(), testsupport::inSessionDecimals(QStringLiteral("0.608")));
     }
 
     // A stored index the list does not have leaves the box with no item and a blank text, also when the
@@ -144,7 +148,6 @@ private Q_SLOTS:
     // those of the test before.
     void gridShowsOnlyTheUsersWeightsAndThisTestsValues()
     {
-        const LocaleScope scope(QLocale::c());
         Laboratory lab;
         lab.load({lab.write(simulatedFile(1, 1, 61), QStringLiteral("one.cell"))});
         QVERIFY(!cell(*lab.form, 2, 7).isEmpty());

@@ -21,7 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
 #include <memory>
 
 namespace {
@@ -121,7 +120,8 @@ private Q_SLOTS:
     void chartStartsWithTheVolumeTimeTitles()
     {
         const chartengine::Chart& chart = m_form->Chart1->chart();
-        QCOMPARE(chart.titleLines(), QStringList{QStringLiteral("График зависимости изменения объема камеры от времени")});
+        QCOMPARE(chart.titleLines(),
+                 QStringList{QStringLiteral("График зависимости изменения объема камеры от времени")});
         QCOMPARE(chart.bottomAxis().caption, QStringLiteral("Время, с"));
         QCOMPARE(chart.leftAxis().caption, QStringLiteral("Изменение объема, см куб"));
         QCOMPARE(chart.bottomAxis().inverted, false);
@@ -133,7 +133,8 @@ private Q_SLOTS:
     void windowFrame()
     {
         QCOMPARE(m_form->windowTitle(),
-                 QStringLiteral(" Дилатометрический метод ускоренного определения морозостойкости стройматериалов"));
+                 QStringLiteral(
+                     " Дилатометрический метод ускоренного определения морозостойкости стройматериалов"));
         QCOMPARE(m_form->centralWidget()->size(), QSize(993, 631));
         QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
         const Qt::WindowFlags flags = m_form->windowFlags();
@@ -150,11 +151,11 @@ private Q_SLOTS:
         QCOMPARE(bar.at(0)->menu(), m_form->N1);
         QCOMPARE(bar.at(1)->menu(), m_form->N7);
         QCOMPARE(bar.at(2)->menu(), m_form->N9);
-        QCOMPARE(m_form->N1->title(), QStringLiteral("Файл"));
-        QCOMPARE(m_form->N7->title(), QStringLiteral("Настройки"));
-        QCOMPARE(m_form->N9->title(), QStringLiteral("Справка"));
-        QCOMPARE(m_form->N1->actions(), (QList<QAction*>{m_form->N2, m_form->N3, m_form->N5, m_form->N20, m_form->N6,
-                                                         m_form->N12, m_form->N13, m_form->N14}));
+        QCOMPARE(m_form->N1->title(), QStringLiteral("&Файл"));
+        QCOMPARE(m_form->N7->title(), QStringLiteral("&Настройки"));
+        QCOMPARE(m_form->N9->title(), QStringLiteral("&Справка"));
+        QCOMPARE(m_form->N1->actions(), (QList<QAction*>{m_form->N2, m_form->N3, m_form->N5, m_form->N20,
+                                                         m_form->N6, m_form->N12, m_form->N13, m_form->N14}));
         QVERIFY(m_form->N13->isSeparator());
         QCOMPARE(m_form->N7->actions(), QList<QAction*>{m_form->N19});
         QCOMPARE(m_form->N9->actions(), (QList<QAction*>{m_form->N17, m_form->N18}));
@@ -163,17 +164,27 @@ private Q_SLOTS:
     void menuItems_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("N2") << "N2" << "Чтение данных с дилатометра";
-        QTest::newRow("N3") << "N3" << "Чтение данных из файла";
-        QTest::newRow("N5") << "N5" << "Сохранить график";
-        QTest::newRow("N20") << "N20" << "Сохранить график в PDF";
-        QTest::newRow("N6") << "N6" << "Печать графика";
-        QTest::newRow("N12") << "N12" << "Печать журнала";
-        QTest::newRow("N14") << "N14" << "Выход";
-        QTest::newRow("N19") << "N19" << "Настройки";
-        QTest::newRow("N17") << "N17" << "Справка";
-        QTest::newRow("N18") << "N18" << "О программе";
+        QTest::addColumn<QString>("caption"); // "&" before the underlined letter
+        QTest::newRow("N2") << "N2"
+                            << "Чтение данных с &дилатометра";
+        QTest::newRow("N3") << "N3"
+                            << "&Чтение данных из файла";
+        QTest::newRow("N5") << "N5"
+                            << "&Сохранить график";
+        QTest::newRow("N20") << "N20"
+                             << "Сохранить &график в PDF";
+        QTest::newRow("N6") << "N6"
+                            << "&Печать графика";
+        QTest::newRow("N12") << "N12"
+                             << "Печать &журнала";
+        QTest::newRow("N14") << "N14"
+                             << "&Выход";
+        QTest::newRow("N19") << "N19"
+                             << "&Настройки";
+        QTest::newRow("N17") << "N17"
+                             << "&Справка";
+        QTest::newRow("N18") << "N18"
+                             << "&О программе";
     }
 
     void menuItems()
@@ -229,14 +240,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("clicker");
         QTest::addColumn<QString>("worker");
-        QTest::newRow("read from device: menu clicks the button") << "N2" << "SpeedButton5";
-        QTest::newRow("read from file: button triggers the menu") << "SpeedButton6" << "N3";
-        QTest::newRow("save chart: menu clicks the button") << "N5" << "SpeedButton8";
-        QTest::newRow("print chart: button triggers the menu") << "SpeedButton9" << "N6";
-        QTest::newRow("print journal: button triggers the menu") << "SpeedButton10" << "N12";
-        QTest::newRow("exit: button triggers the menu") << "SpeedButton16" << "N14";
-        QTest::newRow("help: menu clicks the button") << "N17" << "SpeedButton14";
-        QTest::newRow("about: button triggers the menu") << "SpeedButton15" << "N18";
+        QTest::newRow("read from device: menu clicks the button") << "N2"
+                                                                  << "SpeedButton5";
+        QTest::newRow("read from file: button triggers the menu") << "SpeedButton6"
+                                                                  << "N3";
+        QTest::newRow("save chart: menu clicks the button") << "N5"
+                                                            << "SpeedButton8";
+        QTest::newRow("print chart: button triggers the menu") << "SpeedButton9"
+                                                               << "N6";
+        QTest::newRow("print journal: button triggers the menu") << "SpeedButton10"
+                                                                 << "N12";
+        QTest::newRow("exit: button triggers the menu") << "SpeedButton16"
+                                                        << "N14";
+        QTest::newRow("help: menu clicks the button") << "N17"
+                                                      << "SpeedButton14";
+        QTest::newRow("about: button triggers the menu") << "SpeedButton15"
+                                                         << "N18";
     }
 
     void commandPairs()
@@ -278,8 +297,8 @@ private Q_SLOTS:
         QTest::mouseClick(m_form->SpeedButton2, Qt::LeftButton);
         QTest::mouseClick(m_form->SpeedButton3, Qt::LeftButton);
         QTest::mouseClick(m_form->SpeedButton4, Qt::LeftButton);
-        for (QToolButton* toggle : {m_form->SpeedButton1, m_form->SpeedButton2, m_form->SpeedButton3,
-                                    m_form->SpeedButton4})
+        for (QToolButton* toggle :
+             {m_form->SpeedButton1, m_form->SpeedButton2, m_form->SpeedButton3, m_form->SpeedButton4})
             QVERIFY2(!toggle->isChecked(), "all four may be up at once");
         for (QToolButton* toggle : {m_form->SpeedButton1, m_form->SpeedButton2, m_form->SpeedButton3})
             QTest::mouseClick(toggle, Qt::LeftButton);
@@ -287,7 +306,8 @@ private Q_SLOTS:
 
     void chartKindItems()
     {
-        const QStringList items = {QStringLiteral("График  dV = f ( t )"), QStringLiteral("График    T = f ( t )"),
+        const QStringList items = {QStringLiteral("График  dV = f ( t )"),
+                                   QStringLiteral("График    T = f ( t )"),
                                    QStringLiteral("График  dV = f (T)"), QStringLiteral("График результат")};
         QCOMPARE(m_form->RadioGroup1->title(), QStringLiteral("Вид графиков"));
         QCOMPARE(m_form->RadioGroup1->count(), items.size());

@@ -65,7 +65,9 @@ CellEvaluation evaluateSlot(const QString& file, const records::Slot& slot)
         evaluation.header = records::readCellHeader(slot);
         evaluation.texts = records::decodeHeaderTexts(evaluation.header);
         records::decodeChamberPresence(slot, evaluation.record);
-        evaluation.grid = processing::FillResultsGrid(evaluation.record, evaluation.header);
+        // The export's contract: grid texts with a full stop whatever the user's settings.
+        evaluation.grid =
+            processing::FillResultsGrid(evaluation.record, evaluation.header, QStringLiteral("."));
         records::decodeMeasurements(slot, evaluation.record);
         for (const int chamber : processing::SmoothTemperatures(evaluation.record)) {
             evaluation.warnings << chamberText(chamber) +

@@ -15,12 +15,7 @@ namespace {
 using records::ChamberCount;
 using records::MeasuringChambers;
 
-QString cell(const records::PointSeries& values, int slot, bool inRange)
-{
-    return inRange ? shortestText(values[at(slot)]) : QString();
-}
-
-QString headerRow()
+QStringList headerFields()
 {
     QStringList names{QStringLiteral("slot")};
     for (int chamber = 1; chamber <= ChamberCount; ++chamber) {
@@ -30,19 +25,22 @@ QString headerRow()
     for (int chamber = 1; chamber <= MeasuringChambers; ++chamber)
         names << QStringLiteral("chamber%1_result").arg(chamber);
     names << QStringLiteral("fridge_temperature");
-    return names.join(u',');
+    return names;
 }
 
 } // namespace
 
-QString evaluationCsv(const CellEvaluation& evaluation)
+QString evaluationCsv(const CellEvaluation& evaluation, const CsvDialect& dialect)
 {
+    const auto cell = [&dialect](const records::PointSeries& values, int slot, bool inRange) {
+        return inRange ? csvNumber(shortestText(values[at(slot)]), dialect) : QString();
+    };
     const records::TestRecord& record = evaluation.record;
     int rows = 0;
     for (int chamber = 1; chamber <= ChamberCount; ++chamber)
         rows = std::max(rows, record.measuredSlots(chamber));
 
-    QString text = headerRow() + u'\n';
+    QString text = csvStart(dialect) + csvLine(headerFields(), dialect);
     for (int slot = 0; slot < rows; ++slot) {
         QStringList cells{QString::number(slot)};
         for (int chamber = 1; chamber <= ChamberCount; ++chamber) {
@@ -57,7 +55,7 @@ QString evaluationCsv(const CellEvaluation& evaluation)
                           curve && slot >= curve->first && slot <= curve->last);
         }
         cells << cell(record.FridgeTemperature, slot, slot < record.measuredSlots(1));
-        text += cells.join(u',') + u'\n';
+        text += csvLine(cells, dialect);
     }
     return text;
 }

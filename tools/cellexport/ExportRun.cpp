@@ -3,8 +3,10 @@
 #include "tools/cellexport/CellEvaluation.h"
 #include "tools/cellexport/ExportCsv.h"
 #include "tools/cellexport/ExportJson.h"
+#include "tools/cellexport/ExportOptions.h"
+#include "tools/cellexport/ExportTable.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -16,56 +18,94 @@ constexpr int Success = 0;
 constexpr int SomeFileFailed = 1;
 constexpr int BadUsage = 2;
 
-int usageError(QTextStream& err, const QString& problem)
+std::vector<CellEvaluation> evaluateFiles(const QStringList& paths)
 {
-    err << problem << u'\n' << usageText();
-    return BadUsage;
+    std::vector<CellEvaluation> evaluations;
+    evaluations.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths)
+        evaluations.push_back(evaluateCellFile(path));
+    return evaluations;
+}
+
+bool anyFailed(const std::vector<CellEvaluation>& evaluations)
+{
+    return std::any_of(evaluations.begin(), evaluations.end(),
+                       [](const CellEvaluation& evaluation) { return evaluation.failed(); });
+}
+
+int writeJson(const QStringList& files, QTextStream& out)
+{
+    const std::vector<CellEvaluation> evaluations = evaluateFiles(files);
+    out << QString::fromUtf8(exportDocument(evaluations).toJson(QJsonDocument::Compact)) << u'\n';
+    return anyFailed(evaluations) ? SomeFileFailed : Success;
+}
+
+int writeSeries(const QString& file, const CsvDialect& dialect, QTextStream& out, QTextStream& err)
+{
+    const CellEvaluation evaluation = evaluateCellFile(file);
+    if (evaluation.failed()) {
+        err << *evaluation.error << u'\n';
+        return SomeFileFailed;
+    }
+    out << evaluationCsv(evaluation, dialect);
+    for (const QString& warning : evaluation.warnings)
+        err << warning << u'\n';
+    return Success;
+}
+
+int writeTable(const QStringList& files, const CsvDialect& dialect, QTextStream& out, QTextStream& err)
+{
+    const std::vector<CellEvaluation> evaluations = evaluateFiles(files);
+    out << resultsTable(evaluations, dialect);
+    for (const CellEvaluation& evaluation : evaluations) {
+        if (evaluation.failed()) err << *evaluation.error << u'\n';
+        for (const QString& warning : evaluation.warnings)
+            err << evaluation.file << ": " << warning << u'\n';
+    }
+    return anyFailed(evaluations) ? SomeFileFailed : Success;
 }
 
 } // namespace
 
 QString usageText()
 {
-    return QStringLiteral("Использование:\n"
-                          "  cellexport FILE...     результаты испытаний в формате JSON {\"tests\":[...]}\n"
-                          "  cellexport --csv FILE  ряды точек одного испытания в формате CSV\n"
-                          "  cellexport --help      эта справка\n"
-                          "Код завершения 1, если хотя бы один файл не удалось обработать.\n");
+    return QStringLiteral(
+        "Использование:\n"
+        "  cellexport ФАЙЛ...                           результаты испытаний в формате JSON "
+        "{\"tests\":[...]}\n"
+        "  cellexport --csv [--decimal-comma] ФАЙЛ      ряды точек одного испытания в формате CSV\n"
+        "  cellexport --table [--decimal-comma] ФАЙЛ... таблица результатов серии испытаний в формате CSV,\n"
+        "                                               по строке на испытание\n"
+        "  cellexport --help                            эта справка\n"
+        "  cellexport --version                         версия программы\n"
+        "С --decimal-comma поля разделены точкой с запятой, в числах десятичная запятая, текст в UTF-8\n"
+        "с меткой порядка байтов: так русские электронные таблицы читают каждое значение как число.\n"
+        "Код завершения 1, если хотя бы один файл не удалось обработать, 2 при ошибке в параметрах.\n");
 }
 
 int runCellExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QLocale::setDefault(QLocale::c());
-    if (arguments == QStringList{QStringLiteral("--help")}) {
+    const ExportOptions options = parseExportOptions(arguments);
+    if (!options.problem.isEmpty()) {
+        err << options.problem << u'\n' << usageText();
+        return BadUsage;
+    }
+    const CsvDialect dialect = csvDialect(options.decimalComma);
+    switch (options.mode) {
+    case ExportMode::Help:
         out << usageText();
         return Success;
-    }
-    if (arguments.isEmpty()) return usageError(err, QStringLiteral("Не указан ни один файл."));
-
-    if (arguments.first() == QStringLiteral("--csv")) {
-        if (arguments.size() != 2)
-            return usageError(err, QStringLiteral("После --csv нужен ровно один файл."));
-        const CellEvaluation evaluation = evaluateCellFile(arguments[1]);
-        if (evaluation.failed()) {
-            err << *evaluation.error << u'\n';
-            return SomeFileFailed;
-        }
-        out << evaluationCsv(evaluation);
-        for (const QString& warning : evaluation.warnings) err << warning << u'\n';
+    case ExportMode::Version:
+        out << QStringLiteral("cellexport ") << QCoreApplication::applicationVersion() << u'\n';
         return Success;
+    case ExportMode::Csv:
+        return writeSeries(options.files.constFirst(), dialect, out, err);
+    case ExportMode::Table:
+        return writeTable(options.files, dialect, out, err);
+    case ExportMode::Json:
+        break;
     }
-
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(QStringLiteral("--")))
-            return usageError(err, QStringLiteral("Неизвестный параметр: %1").arg(argument));
-    }
-    std::vector<CellEvaluation> evaluations;
-    evaluations.reserve(static_cast<std::size_t>(arguments.size()));
-    for (const QString& path : arguments) evaluations.push_back(evaluateCellFile(path));
-    out << QString::fromUtf8(exportDocument(evaluations).toJson(QJsonDocument::Compact)) << u'\n';
-    const bool anyFailed = std::any_of(evaluations.begin(), evaluations.end(),
-                                       [](const CellEvaluation& evaluation) { return evaluation.failed(); });
-    return anyFailed ? SomeFileFailed : Success;
+    return writeJson(options.files, out);
 }
 
 } // namespace cellexport

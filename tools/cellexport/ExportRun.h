@@ -6,12 +6,14 @@
 namespace cellexport {
 
 /// The whole run of `cellexport` after its program name:
-///   FILE...        one JSON document {"tests": [...]} on `out`; exit code 1 when any file failed;
-///   --csv FILE     the series of one test as CSV on `out`; exit code 1 and the message on `err` when
-///                  the file cannot be evaluated;
-///   --help         the usage on `out`, exit code 0.
-/// No files, or an unknown option, gives the usage on `err` and exit code 2. Numbers and texts use a
-/// full stop: the run makes the C locale the default one.
+///   FILE...                          one JSON document {"tests": [...]} on `out`;
+///   --csv [--decimal-comma] FILE     the series of one test as CSV on `out`;
+///   --table [--decimal-comma] FILE...  the results of the tests as CSV, one row per test, on `out`;
+///   --help, --version                the usage or the program's name and version on `out`, exit code 0.
+/// A file that cannot be evaluated gives exit code 1: in JSON as its error object, otherwise with its
+/// message on `err` (warnings go there too). A wrong command line gives the usage on `err` and exit
+/// code 2. The output is the same whatever the locale: numbers and grid texts use a full stop, or a
+/// decimal comma with --decimal-comma.
 int runCellExport(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 /// The usage text.

@@ -43,6 +43,7 @@ ZoltArguments parseZoltArguments(const QStringList& arguments)
                        "при необходимости), с текущими датой и временем."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Показать эту справку."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Показать версию программы."));
     const QCommandLineOption number(
         QStringLiteral("number"),
         QStringLiteral("Номер испытания (0..65535; программа обработки принимает 1..999)."),
@@ -77,24 +78,24 @@ ZoltArguments parseZoltArguments(const QStringList& arguments)
         QStringLiteral("S"));
     const QCommandLineOption strength(
         QStringLiteral("strength"), QStringLiteral("Прочность, МПа (по умолчанию типичная для типа бетона)."),
-        QStringLiteral("MPa"));
+        QStringLiteral("МПа"));
     const QCommandLineOption treatment(QStringLiteral("treatment"),
                                        QStringLiteral("Обработка: 1 да, 0 нет (по умолчанию 0)."),
                                        QStringLiteral("0|1"));
     const QCommandLineOption date(QStringLiteral("date"),
                                   QStringLiteral("Дата испытания (по умолчанию сегодня)."),
-                                  QStringLiteral("DD.MM.YYYY"));
+                                  QStringLiteral("ДД.ММ.ГГГГ"));
     const QCommandLineOption time(QStringLiteral("time"),
                                   QStringLiteral("Время испытания (по умолчанию сейчас)."),
-                                  QStringLiteral("HH:MM:SS"));
+                                  QStringLiteral("ЧЧ:ММ:СС"));
     const QCommandLineOption out(QStringLiteral("out"),
                                  QStringLiteral("Записать в этот файл вместо Archive/test_NNNN.cell."),
-                                 QStringLiteral("FILE"));
+                                 QStringLiteral("ФАЙЛ"));
     const QCommandLineOption archive(QStringLiteral("archive"),
                                      QStringLiteral("Папка архива (по умолчанию Archive)."),
-                                     QStringLiteral("DIR"));
-    parser.addOptions({help, number, series, type, shape, dims, present, points, step, seed, strength,
-                       treatment, date, time, out, archive});
+                                     QStringLiteral("ПАПКА"));
+    parser.addOptions({help, version, number, series, type, shape, dims, present, points, step, seed,
+                       strength, treatment, date, time, out, archive});
 
     ZoltArguments result;
     if (!parser.parse(arguments)) {
@@ -104,6 +105,10 @@ ZoltArguments parseZoltArguments(const QStringList& arguments)
     if (parser.isSet(help)) {
         result.helpWanted = true;
         result.text = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.versionWanted = true;
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -20,10 +20,12 @@ struct ZoltRequest {
     QString archiveFolder = QStringLiteral("Archive");
 };
 
-/// The outcome of reading the command line: a request, the help text, or what is wrong.
+/// The outcome of reading the command line: a request, the help text, the wish for the version, or
+/// what is wrong.
 struct ZoltArguments {
     std::optional<ZoltRequest> request;
     bool helpWanted = false;
+    bool versionWanted = false;
     QString text;  ///< the help text, or the error
 };
 

@@ -4,7 +4,6 @@
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
 
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -32,9 +31,7 @@ bool mentions(const QStringList& warnings, int chamber, const QString& part)
 class CellEvaluationTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void init() { QLocale::setDefault(QLocale::c()); }
-
+private Q_SLOTS:
     void simulatedTestIsEvaluatedWhole()
     {
         const auto test = fixtures::cubeTest();

@@ -1,3 +1,4 @@
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
 
@@ -7,6 +8,60 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+// Runs the program in `folder` as a user's session in `locale` would.
+ProgramRun runCellExport(const QString& folder, const QStringList& arguments,
+                         const QString& locale = QStringLiteral("C.UTF-8"))
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.setProcessEnvironment(testsupport::sessionEnvironment(locale));
+    process.start(QStringLiteral(CELLEXPORT_EXECUTABLE), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return {};
+    return {process.exitCode(), process.readAllStandardOutput()};
+}
+
+// What a spreadsheet program reads from a CSV file: {"byte_order_mark": bool, "rows": [[...]]}, numbers
+// as numbers.
+QJsonObject readAsSpreadsheet(const QString& path, const QString& delimiter, const QString& decimalMark)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(READ_CSV_SCRIPT), path, delimiter, decimalMark});
+    if (!python.waitForFinished(30000) || python.exitCode() != 0) return {};
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Two tests whose results have fractional general-format texts (ΔV 0.608, Θ̄ 1.5): a cube and a
+// cylinder with an empty chamber, the second in a file whose name needs quoting in both dialects.
+QStringList writeSeriesOfTests(const QDir& dir)
+{
+    simulator::SimulatedTest cube = fixtures::cubeTest(31);
+    cube.description.header.volumeChangeThousandths[1] = 608;
+    cube.description.header.MeanRelativeVolumeChange = 1500;
+    simulator::SimulationOptions options;
+    options.testNumber = 32;
+    options.cylinder = true;
+    options.present = {true, false, true};
+    return {fixtures::writeFile(dir, QStringLiteral("cube.cell"), cube.file()),
+            fixtures::writeFile(dir, QStringLiteral("cylinder; \"second\".cell"),
+                                simulator::simulateTest(options).file())};
+}
+
+} // namespace
 
 // Runs the built program on files written by the device's own writer.
 class CellExportProgramTest final : public QObject {
@@ -80,6 +135,97 @@ class CellExportProgramTest final : public QObject {
         QCOMPARE(bad["file"].toString(), QStringLiteral("bad.cell"));
         QVERIFY(bad["error"].toString().contains(QStringLiteral("bad.cell")));
         QVERIFY(bad["error"].toString().contains(QStringLiteral("1000")));
+    }
+
+    // The users' Russian session changes no byte of any output.
+    void sameBytesInEveryLocale_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("oneFile");
+        QTest::newRow("json") << QStringList{} << false;
+        QTest::newRow("series") << QStringList{"--csv"} << true;
+        QTest::newRow("series, decimal comma") << QStringList{"--csv", "--decimal-comma"} << true;
+        QTest::newRow("table") << QStringList{"--table"} << false;
+        QTest::newRow("table, decimal comma") << QStringList{"--table", "--decimal-comma"} << false;
+    }
+
+    void sameBytesInEveryLocale()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, oneFile);
+        QTemporaryDir folder;
+        const QStringList files = writeSeriesOfTests(QDir(folder.path()));
+        const QStringList arguments = options + (oneFile ? files.mid(0, 1) : files);
+
+        const ProgramRun plain = runCellExport(folder.path(), arguments, QStringLiteral("C.UTF-8"));
+        const ProgramRun russian = runCellExport(folder.path(), arguments, QStringLiteral("ru_RU.UTF-8"));
+
+        QCOMPARE(plain.exitCode, 0);
+        QCOMPARE(russian.exitCode, 0);
+        QVERIFY(plain.out.contains("1.5") || plain.out.contains("1,5"));
+        QCOMPARE(russian.out, plain.out);
+    }
+
+    // Python's csv module reads the decimal-comma form with ";" and "," as the same cells the plain form
+    // gives with "," and ".", numbers as numbers, as a Russian spreadsheet program does.
+    void spreadsheetReadsEveryNumber_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("series") << "--csv";
+        QTest::newRow("table") << "--table";
+    }
+
+    void spreadsheetReadsEveryNumber()
+    {
+        QFETCH(QString, option);
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QStringList files = writeSeriesOfTests(dir);
+        const QStringList given = option == QStringLiteral("--csv") ? files.mid(0, 1) : files;
+        const ProgramRun plain = runCellExport(folder.path(), QStringList{option} + given);
+        const ProgramRun comma =
+            runCellExport(folder.path(), QStringList{option, QStringLiteral("--decimal-comma")} + given,
+                          QStringLiteral("ru_RU.UTF-8"));
+        QCOMPARE(plain.exitCode, 0);
+        QCOMPARE(comma.exitCode, 0);
+        QVERIFY(writeBytes(dir.filePath(QStringLiteral("plain.csv")), plain.out));
+        QVERIFY(writeBytes(dir.filePath(QStringLiteral("comma.csv")), comma.out));
+
+        const QJsonObject fromPlain = readAsSpreadsheet(dir.filePath(QStringLiteral("plain.csv")),
+                                                        QStringLiteral(","), QStringLiteral("."));
+        const QJsonObject fromComma = readAsSpreadsheet(dir.filePath(QStringLiteral("comma.csv")),
+                                                        QStringLiteral(";"), QStringLiteral(","));
+
+        QCOMPARE(fromPlain["byte_order_mark"], QJsonValue(false));
+        QCOMPARE(fromComma["byte_order_mark"], QJsonValue(true));
+        const QJsonArray rows = fromComma["rows"].toArray();
+        QCOMPARE(rows, fromPlain["rows"].toArray());
+        QCOMPARE(rows.size(), option == QStringLiteral("--csv") ? 1 + 200 : 1 + 2);
+        const QJsonArray header = rows[0].toArray();
+        const QJsonArray first = rows[1].toArray();
+        QCOMPARE(first.size(), header.size());
+        if (option == QStringLiteral("--csv")) {
+            for (int column = 0; column < 4; ++column)
+                QVERIFY(first[column].isDouble()); // slot, t, dV, T
+        } else {
+            QCOMPARE(first[header.toVariantList().indexOf(QStringLiteral("chamber1_volume"))].toDouble(),
+                     1000.0);
+            QCOMPARE(
+                first[header.toVariantList().indexOf(QStringLiteral("chamber1_volume_change"))].toDouble(),
+                0.608);
+            QCOMPARE(first[header.toVariantList().indexOf(QStringLiteral("mean_relative_volume_change"))]
+                         .toDouble(),
+                     1.5);
+            QCOMPARE(rows[2].toArray()[0].toString(), files[1]); // the name with ";" and quotes, whole
+        }
+    }
+
+    void version()
+    {
+        QTemporaryDir folder;
+        const ProgramRun run = runCellExport(folder.path(), {QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("cellexport " FROSTDIL_VERSION "\n"));
     }
 
     void allGoodFilesExitZero()

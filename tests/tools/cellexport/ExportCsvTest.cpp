@@ -1,10 +1,11 @@
 #include "tools/cellexport/ExportCsv.h"
 
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
+#include "tools/cellexport/CsvDialect.h"
 #include "tools/cellexport/NumberText.h"
 
-#include <QLocale>
 #include <QTest>
 
 namespace {
@@ -32,9 +33,49 @@ class ExportCsvTest final : public QObject {
     {
         QFETCH(double, value);
         QFETCH(QString, text);
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); // never a decimal comma
+        const testsupport::CLibraryLocale russian("ru_RU.UTF-8"); // never a decimal comma
+        QVERIFY(russian.isSet());
         QCOMPARE(cellexport::shortestText(value), text);
-        QLocale::setDefault(QLocale::c());
+    }
+
+    void csvLine_data()
+    {
+        QTest::addColumn<bool>("decimalComma");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("plain fields") << false << QStringList{"1", "-0.5", ""} << "1,-0.5,\n";
+        QTest::newRow("separator quoted") << false << QStringList{"a,b", "c;d"} << "\"a,b\",c;d\n";
+        QTest::newRow("semicolon quoted") << true << QStringList{"a,b", "c;d"} << "a,b;\"c;d\"\n";
+        QTest::newRow("quotes doubled") << true << QStringList{"say \"hi\""} << "\"say \"\"hi\"\"\"\n";
+        QTest::newRow("line break quoted") << false << QStringList{"two\nlines", "x"} << "\"two\nlines\",x\n";
+    }
+
+    void csvLine()
+    {
+        QFETCH(bool, decimalComma);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, line);
+        QCOMPARE(cellexport::csvLine(fields, cellexport::csvDialect(decimalComma)), line);
+    }
+
+    // Spreadsheets learn the encoding from the byte-order mark; numbers take the dialect's decimal point.
+    void dialects_data()
+    {
+        QTest::addColumn<bool>("decimalComma");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("plain") << false << QString() << "-1.5e-07";
+        QTest::newRow("decimal comma") << true << QString(QChar(0xFEFF)) << "-1,5e-07";
+    }
+
+    void dialects()
+    {
+        QFETCH(bool, decimalComma);
+        QFETCH(QString, start);
+        QFETCH(QString, number);
+        const cellexport::CsvDialect dialect = cellexport::csvDialect(decimalComma);
+        QCOMPARE(cellexport::csvStart(dialect), start);
+        QCOMPARE(cellexport::csvNumber(QStringLiteral("-1.5e-07"), dialect), number);
     }
 
     void oneRowPerSlot()

@@ -5,7 +5,6 @@
 #include "tests/tools/cellexport/Fixtures.h"
 
 #include <QJsonArray>
-#include <QLocale>
 #include <QTest>
 
 using cellexport::CellEvaluation;
@@ -95,9 +94,7 @@ Q_DECLARE_METATYPE(ChamberChange)
 class ExportJsonTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void init() { QLocale::setDefault(QLocale::c()); }
-
+private Q_SLOTS:
     void evaluatedTest()
     {
         simulator::SimulatedTest test = fixtures::cubeTest(44);

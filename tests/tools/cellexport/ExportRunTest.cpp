@@ -1,12 +1,13 @@
 #include "tools/cellexport/ExportRun.h"
 
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,9 +35,7 @@ Outcome run(const QStringList& arguments)
 class ExportRunTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
+private Q_SLOTS:
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -47,6 +46,8 @@ class ExportRunTest final : public QObject {
         QTest::newRow("unknown option") << QStringList{"a.cell", "--xml"} << 2 << false;
         QTest::newRow("csv without a file") << QStringList{"--csv"} << 2 << false;
         QTest::newRow("csv with two files") << QStringList{"--csv", "a.cell", "b.cell"} << 2 << false;
+        QTest::newRow("decimal comma without csv or table")
+            << QStringList{"--decimal-comma", "a.cell"} << 2 << false;
     }
 
     void usage()
@@ -56,11 +57,21 @@ class ExportRunTest final : public QObject {
         QFETCH(bool, usageOnOut);
         const Outcome outcome = run(arguments);
         QCOMPARE(outcome.exitCode, exitCode);
-        QCOMPARE(outcome.out.contains(QStringLiteral("cellexport --csv FILE")), usageOnOut);
-        QCOMPARE(outcome.err.contains(QStringLiteral("cellexport --csv FILE")), !usageOnOut);
+        QCOMPARE(outcome.out.contains(cellexport::usageText()), usageOnOut);
+        QCOMPARE(outcome.err.contains(cellexport::usageText()), !usageOnOut);
     }
 
-    // The grid texts are what the window shows, but always with a full stop.
+    void version()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral("2.3"));
+        const Outcome outcome = run({QStringLiteral("--version")});
+        QCoreApplication::setApplicationVersion(QString());
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out, QStringLiteral("cellexport 2.3\n"));
+    }
+
+    // The grid texts are what the window shows, but always with a full stop, also where the user's
+    // separator and the C library's are commas.
     void fullStopWhateverTheLocale()
     {
         QTemporaryDir folder;
@@ -68,7 +79,8 @@ class ExportRunTest final : public QObject {
         test.description.header.MeanRelativeVolumeChange = 1500;
         test.description.header.volumeChangeThousandths[1] = 250;
         const QString path = fixtures::writeFile(QDir(folder.path()), QStringLiteral("t.cell"), test.file());
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        const testsupport::CLibraryLocale russian("ru_RU.UTF-8");
+        QVERIFY(russian.isSet());
 
         const Outcome outcome = run({path});
 
@@ -94,6 +106,28 @@ class ExportRunTest final : public QObject {
         QCOMPARE(failed.exitCode, 1);
         QVERIFY(failed.out.isEmpty());
         QVERIFY(failed.err.startsWith(QStringLiteral("Cannot open file \"%1\".").arg(missing)));
+    }
+
+    // The tests that could be evaluated get their rows; the others are named on the error stream.
+    void tableOfASeries()
+    {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QString first =
+            fixtures::writeFile(dir, QStringLiteral("a.cell"), fixtures::cubeTest(1).file());
+        const QString missing = dir.filePath(QStringLiteral("none.cell"));
+        const QString second =
+            fixtures::writeFile(dir, QStringLiteral("b.cell"), fixtures::cubeTest(2).file());
+
+        const Outcome outcome = run({QStringLiteral("--table"), first, missing, second});
+
+        QCOMPARE(outcome.exitCode, 1);
+        const QStringList lines = outcome.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith(QStringLiteral("file,test_number,")));
+        QVERIFY(lines[1].startsWith(first + u','));
+        QVERIFY(lines[2].startsWith(second + u','));
+        QVERIFY(outcome.err.startsWith(QStringLiteral("Cannot open file \"%1\".").arg(missing)));
     }
 };
 

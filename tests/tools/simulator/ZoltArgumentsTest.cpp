@@ -106,8 +106,16 @@ private Q_SLOTS:
         QVERIFY(parsed.helpWanted);
         QVERIFY(!parsed.request);
         for (const char* option :
-             {"--number", "--shape", "--dims", "--present", "--points", "--seed", "--out"})
+             {"--version", "--number", "--shape", "--dims", "--present", "--points", "--seed", "--out"})
             QVERIFY2(parsed.text.contains(QLatin1String(option)), option);
+    }
+
+    void version()
+    {
+        const ZoltArguments parsed = parse(QStringLiteral("--number 5 --version"));
+        QVERIFY(parsed.versionWanted);
+        QVERIFY(!parsed.helpWanted);
+        QVERIFY(!parsed.request);
     }
 };
 

@@ -1,12 +1,14 @@
 #include "records/CellFileReader.h"
 #include "records/CellHeader.h"
 #include "records/Measurements.h"
+#include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/CellFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,10 +20,12 @@ struct Run {
     QString err;
 };
 
-Run runZolt(const QString& folder, const QStringList& arguments = {})
+// Runs zolt.exe in `folder`, in a session of `locale` when one is named.
+Run runZolt(const QString& folder, const QStringList& arguments = {}, const QString& locale = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    if (!locale.isEmpty()) process.setProcessEnvironment(testsupport::sessionEnvironment(locale));
     process.start(QStringLiteral(ZOLT_EXECUTABLE), arguments);
     if (!process.waitForFinished(30000)) return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -133,13 +137,55 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(QStringLiteral("Cannot create file")), qPrintable(run.err));
     }
 
+    // The help is Russian throughout, also the parts Qt writes, whatever the session's language.
+    void help_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("C") << "C.UTF-8";
+        QTest::newRow("Russian") << "ru_RU.UTF-8";
+    }
+
     void help()
     {
+        QFETCH(QString, locale);
         QTemporaryDir folder;
-        const Run run = runZolt(folder.path(), {QStringLiteral("--help")});
+        const Run run = runZolt(folder.path(), {QStringLiteral("--help")}, locale);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains(QStringLiteral("--number")));
+        for (const char* english : {"Usage", "Options", "Displays"})
+            QVERIFY2(!run.out.contains(QLatin1String(english)), qPrintable(run.out));
         QVERIFY(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void version()
+    {
+        QTemporaryDir folder;
+        const Run run = runZolt(folder.path(), {QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("zolt.exe " FROSTDIL_VERSION "\n"));
+    }
+
+    // The summary line and the file are the same in the users' Russian session as in the C locale.
+    void sameTestInEveryLocale()
+    {
+        const QStringList arguments{QStringLiteral("--number"),   QStringLiteral("8"),
+                                    QStringLiteral("--strength"), QStringLiteral("32,5"),
+                                    QStringLiteral("--out"),      QStringLiteral("t.cell")};
+        QTemporaryDir plainFolder;
+        QTemporaryDir russianFolder;
+        const Run plain = runZolt(plainFolder.path(), arguments, QStringLiteral("C.UTF-8"));
+        const Run russian = runZolt(russianFolder.path(), arguments, QStringLiteral("ru_RU.UTF-8"));
+        QCOMPARE(plain.exitCode, 0);
+        QCOMPARE(russian.exitCode, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("Θ̄ = \\d+\\.\\d{3}·10⁻³")).match(plain.out).hasMatch(),
+                 qPrintable(plain.out));
+        QCOMPARE(russian.out, plain.out);
+        const auto bytes = [](const QString& folder) {
+            QFile file(QDir(folder).filePath(QStringLiteral("t.cell")));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QVERIFY(!bytes(plainFolder.path()).isEmpty());
+        QCOMPARE(bytes(russianFolder.path()), bytes(plainFolder.path()));
     }
 };
 
