@@ -53,8 +53,8 @@ QStringList rowFields(const CellEvaluation& evaluation, const CsvDialect& dialec
         for (int column = 0; column < DimensionColumns; ++column)
             fields << number(column);
         fields << number(VolumeColumn) << number(VolumeChangeColumn) << number(RelativeChangeColumn);
-        const bool hasCurve = evaluation.curves[at(chamber - 1)].has_value();
-        fields << (hasCurve ? QString::number(evaluation.record.CharacteristicIndex[chamber]) : QString());
+        const bool found = evaluation.characteristicFound[chamber];
+        fields << (found ? QString::number(evaluation.record.CharacteristicIndex[chamber]) : QString());
     }
     fields << csvNumber(grid.meanText, dialect) << grid.gradeText;
     return fields;

@@ -109,6 +109,17 @@ private Q_SLOTS:
         QVERIFY(!second[chamberField(3) + 5].isEmpty());
     }
 
+    // The index is the test's own whenever a minimum was found, also where no result curve follows.
+    void characteristicIndexWithoutACurve()
+    {
+        simulator::CellFile file = fixtures::cubeTest().file();
+        fixtures::flattenVolumeChange(file, 2, 200, 5); // the only minimum at slot 5: index 4, too early
+        const CellEvaluation evaluation = cellexport::evaluateSlot(QStringLiteral("t.cell"), file.toSlot());
+        QVERIFY(!evaluation.curves[1].has_value());
+        const QStringList row = tableLines({evaluation}, false)[1];
+        QCOMPARE(row[chamberField(2) + 6], QStringLiteral("4"));
+    }
+
     void shapeOutsideTheListIsBlank()
     {
         simulator::SimulatedTest test = fixtures::cubeTest();
