@@ -35,7 +35,7 @@ for deb in "$program_deb" "$simulator_deb"; do
   [ "$(field "$deb" Version)" = "$(basename "$deb" | cut -d_ -f2)" ] || fail "$deb: version and file name differ"
   field "$deb" Depends | grep -q 'libqt6core6' || fail "$deb: Depends lacks the Qt libraries: $(field "$deb" Depends)"
 done
-for library in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation; do
+for library in libqt6widgets6 libqt6printsupport6 libqt6svg6 libcups2 fonts-liberation qt6-translations-l10n; do
   field "$program_deb" Depends | grep -q "$library" || fail "frostdil does not depend on $library"
 done
 description=$(field "$program_deb" Description)
