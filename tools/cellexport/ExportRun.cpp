@@ -4,9 +4,8 @@
 #include "tools/cellexport/ExportCsv.h"
 #include "tools/cellexport/ExportJson.h"
 
+#include <QIODevice>
 #include <QLocale>
-#include <algorithm>
-#include <vector>
 
 namespace cellexport {
 
@@ -59,13 +58,12 @@ int runCellExport(const QStringList& arguments, QTextStream& out, QTextStream& e
         if (argument.startsWith(QStringLiteral("--")))
             return usageError(err, QStringLiteral("Неизвестный параметр: %1").arg(argument));
     }
-    std::vector<CellEvaluation> evaluations;
-    evaluations.reserve(static_cast<std::size_t>(arguments.size()));
-    for (const QString& path : arguments) evaluations.push_back(evaluateCellFile(path));
-    out << QString::fromUtf8(exportDocument(evaluations).toJson(QJsonDocument::Compact)) << u'\n';
-    const bool anyFailed = std::any_of(evaluations.begin(), evaluations.end(),
-                                       [](const CellEvaluation& evaluation) { return evaluation.failed(); });
-    return anyFailed ? SomeFileFailed : Success;
+    out.flush();
+    QIODevice& device = *out.device();
+    const ExportOutcome outcome = exportTests(arguments, device);
+    if (!outcome.written)
+        err << QStringLiteral("Не удалось записать результат: %1").arg(device.errorString()) << u'\n';
+    return outcome.anyFileFailed || !outcome.written ? SomeFileFailed : Success;
 }
 
 } // namespace cellexport

@@ -6,7 +6,9 @@
 namespace cellexport {
 
 /// The whole run of `cellexport` after its program name:
-///   FILE...        one JSON document {"tests": [...]} on `out`; exit code 1 when any file failed;
+///   FILE...        one JSON document {"tests": [...]} written as UTF-8 straight to the device of `out`
+///                  (which must have one), each file as soon as it is evaluated; exit code 1 when any
+///                  file failed, or when the device refused the text (a message on `err` then);
 ///   --csv FILE     the series of one test as CSV on `out`; exit code 1 and the message on `err` when
 ///                  the file cannot be evaluated;
 ///   --help         the usage on `out`, exit code 0.

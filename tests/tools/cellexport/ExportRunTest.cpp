@@ -3,6 +3,7 @@
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,11 +22,14 @@ struct Outcome {
 Outcome run(const QStringList& arguments)
 {
     Outcome outcome;
-    QTextStream out(&outcome.out);
+    QBuffer outBytes; // the JSON goes to the stream's device, as it goes to stdout's
+    outBytes.open(QIODevice::WriteOnly);
+    QTextStream out(&outBytes);
     QTextStream err(&outcome.err);
     outcome.exitCode = cellexport::runCellExport(arguments, out, err);
     out.flush();
     err.flush();
+    outcome.out = QString::fromUtf8(outBytes.data());
     return outcome;
 }
 
@@ -34,7 +38,7 @@ Outcome run(const QStringList& arguments)
 class ExportRunTest final : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void usage_data()
