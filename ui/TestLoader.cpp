@@ -6,6 +6,7 @@
 #include "ui/ProgramState.h"
 #include "ui/TestScreen.h"
 #include "ui/Unit1.h"
+#include "ui/UpdatesHeld.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,6 +40,8 @@ QStringList TestLoader::loadingOrder(const QStringList& chosen)
 
 void TestLoader::load(const QStringList& chosen)
 {
+    // The window is drawn once, with the test on screen at the end, not asked to repaint for every file.
+    const ui::UpdatesHeld held(m_form);
     for (const QString& path : loadingOrder(chosen)) loadFile(path);
 }
 

@@ -1,4 +1,5 @@
-// What a load does to a shown window beyond its contents.
+// What a load does to a shown window beyond its contents: which controls it shows and hides, and that it
+// lets the window repaint again when it ends.
 #include "records/CellLayout.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/LoadingFixture.h"
@@ -71,6 +72,33 @@ private Q_SLOTS:
 
         QCOMPARE(lab.errors, QStringList{});
         QCOMPARE(visibilityChanges.count, 0);
+    }
+
+    // A load holds back the window's repaints while it runs and lets them go at its end, also when a file
+    // stops it; the chart is then drawn.
+    void windowRepaintsAfterALoad_data()
+    {
+        QTest::addColumn<bool>("withFailingFile");
+        QTest::newRow("all files load") << false;
+        QTest::newRow("a file cannot be read") << true;
+    }
+
+    void windowRepaintsAfterALoad()
+    {
+        QFETCH(bool, withFailingFile);
+        Laboratory lab;
+        lab.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(lab.form.get()));
+        QStringList files = shownLaboratoryFiles(lab);
+        if (withFailingFile) files.insert(1, lab.archivePath(QStringLiteral("missing.cell")));
+        const EventCounter chartPaints(*lab.form->Chart1, {QEvent::Paint});
+
+        lab.load(files);
+
+        QCOMPARE(lab.errors.isEmpty(), !withFailingFile);
+        QVERIFY(lab.form->updatesEnabled());
+        QVERIFY(lab.form->Chart1->updatesEnabled());
+        QTRY_VERIFY(chartPaints.count > 0);
     }
 };
 
