@@ -1,13 +1,55 @@
 #include "ui/Icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+
+#include <map>
+#include <utility>
 
 // The pictures live in this static library; its resource initialiser must be called by name or the
 // linker drops it.
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace ui {
+
+namespace {
+
+/// Draws a command's picture at a size the first time that size is painted and keeps it: the menus'
+/// pictures are then drawn when a menu first opens, not while the program starts.
+class CommandIconEngine final : public QIconEngine {
+public:
+    explicit CommandIconEngine(QString resource) : m_resource(std::move(resource)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        QPixmap& drawn = m_drawn[{size.width(), size.height()}];
+        if (drawn.isNull()) drawn = renderSvg(m_resource, size);
+        if (mode == QIcon::Normal || mode == QIcon::Active) return drawn;
+        // Disabled and selected looks come from the style, as for any other icon.
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new CommandIconEngine(*this); }
+    QString key() const override { return QStringLiteral("frostdil-command"); }
+
+private:
+    QString m_resource;
+    std::map<std::pair<int, int>, QPixmap> m_drawn;
+};
+
+} // namespace
 
 QPixmap renderSvg(const QString& resource, QSize size)
 {
@@ -24,11 +66,7 @@ QPixmap renderSvg(const QString& resource, QSize size)
 // Drawn here rather than left to an icon engine plugin, so a missing plugin cannot blank the buttons.
 QIcon commandIcon(const QString& name)
 {
-    const QString resource = QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
-    QIcon icon;
-    for (const int side : {16, 24})
-        icon.addPixmap(renderSvg(resource, QSize(side, side)));
-    return icon;
+    return QIcon(new CommandIconEngine(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
 }
 
 } // namespace ui

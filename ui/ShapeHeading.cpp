@@ -4,31 +4,29 @@
 
 namespace ui {
 
-namespace {
-
-QPixmap headingPicture(const std::vector<headings::HeadingCell>& cells, const QColor& background)
+ShapeHeading::ShapeHeading(QWidget* parent) : QLabel(parent), m_background(parent->palette().color(QPalette::Window))
 {
-    return QPixmap::fromImage(
-        headings::drawHeading(cells, QSize(headings::LeftHeadingWidth, headings::HeadingHeight), background));
-}
-
-} // namespace
-
-ShapeHeading::ShapeHeading(QWidget* parent) : QLabel(parent)
-{
-    const QColor background = parent->palette().color(QPalette::Window);
-    m_cubePicture = headingPicture(headings::cubeCells(), background);
-    m_cylinderPicture = headingPicture(headings::cylinderCells(), background);
     // A fixed size spares the parent a layout request at every switch.
     setFixedSize(headings::LeftHeadingWidth, headings::HeadingHeight);
-    setPixmap(m_cubePicture);
+    setPixmap(picture(true));
 }
 
 void ShapeHeading::showShape(bool cube)
 {
     if (cube == m_cube) return;
     m_cube = cube;
-    setPixmap(cube ? m_cubePicture : m_cylinderPicture);
+    setPixmap(picture(cube));
+}
+
+const QPixmap& ShapeHeading::picture(bool cube)
+{
+    QPixmap& picture = cube ? m_cubePicture : m_cylinderPicture;
+    if (picture.isNull()) {
+        const QSize size(headings::LeftHeadingWidth, headings::HeadingHeight);
+        picture = QPixmap::fromImage(
+            headings::drawHeading(cube ? headings::cubeCells() : headings::cylinderCells(), size, m_background));
+    }
+    return picture;
 }
 
 } // namespace ui

@@ -13,13 +13,16 @@ class ShapeHeading final : public QLabel {
     Q_OBJECT
 
 public:
-    /// Draws both pictures on the parent's window colour and shows the cube headings.
+    /// Shows the cube headings; each picture is drawn on the parent's window colour when first shown.
     explicit ShapeHeading(QWidget* parent);
 
     void showShape(bool cube);
     bool showsCube() const { return m_cube; }
 
 private:
+    const QPixmap& picture(bool cube);
+
+    QColor m_background;
     QPixmap m_cubePicture;
     QPixmap m_cylinderPicture;
     bool m_cube = true;
