@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo                       # JPEG pictures in the save dialog's preview (Qt's jpeg plugin)
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
   xvfb xauth                            # screenshots and runs without a display
+  python3 python3-numpy time            # scripts/bench.sh, and the Python peer cellexport is measured against
 )
 
 missing=()
