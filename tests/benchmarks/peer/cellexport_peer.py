@@ -78,6 +78,8 @@ def evaluate(path):
     grid = [[str(a), str(b), str(c) if cube else "", "%.2f" % volumes[k], None, None, str(h[48]),
              "%g" % stored[k] if present[k] == 1 else None,
              "%.3f" % relative[k] if present[k] == 1 else None] for k, (a, b, c) in enumerate(dimensions)]
+    nominal = ["100", "100", "100"] if cube else ["70", "70", ""]
+    grid.append(nominal + ["%.2f" % volumes[3], None, None, None, None, None])
 
     chambers = []
     for chamber in range(1, 5):
@@ -108,7 +110,8 @@ def evaluate(path):
         "stored_volume_change": stored.tolist(),
         "mean_relative_volume_change": (int(h[92]) | int(h[93]) << 8) / 1000, "grade_index": grade_index,
         "grade": GRADES[min(grade_index, 12)], "sample_volume": volumes, "relative_volume_change": relative,
-        "grid": grid, "chambers": chambers, "fridge_temperature": series(fridge[:max(0, counts[0])]),
+        "grid": grid, "mean_text": "%g" % ((int(h[92]) | int(h[93]) << 8) / 1000),
+        "grade_text": GRADES[min(grade_index, 12)], "chambers": chambers, "fridge_temperature": series(fridge[:max(0, counts[0])]),
         "warnings": [],
     }
 
