@@ -1,9 +1,8 @@
 #include "records/RecordStore.h"
 
-#include <sys/mman.h>
-
 #include <cassert>
 #include <new>
+#include <sys/mman.h>
 
 namespace records {
 
@@ -15,14 +14,18 @@ constexpr std::size_t StoreBytes = sizeof(Slot) * LastTestNumber;
 /// the ten megabytes with zeros instead took a fifth of the program's start.
 Slot* mapZeroSlots()
 {
-    void* const memory = mmap(nullptr, StoreBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* const memory =
+        mmap(nullptr, StoreBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED) throw std::bad_alloc();
     return static_cast<Slot*>(memory);
 }
 
 } // namespace
 
-void RecordStore::Unmap::operator()(Slot* slots) const { munmap(slots, StoreBytes); }
+void RecordStore::Unmap::operator()(Slot* slots) const
+{
+    munmap(slots, StoreBytes);
+}
 
 RecordStore::RecordStore() : m_slots(mapZeroSlots()) {}
 

@@ -4,7 +4,8 @@
 
 namespace ui {
 
-ShapeHeading::ShapeHeading(QWidget* parent) : QLabel(parent), m_background(parent->palette().color(QPalette::Window))
+ShapeHeading::ShapeHeading(QWidget* parent)
+    : QLabel(parent), m_background(parent->palette().color(QPalette::Window))
 {
     // A fixed size spares the parent a layout request at every switch.
     setFixedSize(headings::LeftHeadingWidth, headings::HeadingHeight);
@@ -23,8 +24,8 @@ const QPixmap& ShapeHeading::picture(bool cube)
     QPixmap& picture = cube ? m_cubePicture : m_cylinderPicture;
     if (picture.isNull()) {
         const QSize size(headings::LeftHeadingWidth, headings::HeadingHeight);
-        picture = QPixmap::fromImage(
-            headings::drawHeading(cube ? headings::cubeCells() : headings::cylinderCells(), size, m_background));
+        picture = QPixmap::fromImage(headings::drawHeading(
+            cube ? headings::cubeCells() : headings::cylinderCells(), size, m_background));
     }
     return picture;
 }

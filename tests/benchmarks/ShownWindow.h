@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <fstream>
+#include <unistd.h>
 
 namespace testsupport {
 

@@ -17,7 +17,8 @@ namespace {
 /// Counts the events of one kind that reach `watched` or any control inside it.
 class EventCounter final : public QObject {
 public:
-    EventCounter(QWidget& watched, std::initializer_list<QEvent::Type> types) : m_watched(watched), m_types(types)
+    EventCounter(QWidget& watched, std::initializer_list<QEvent::Type> types)
+        : m_watched(watched), m_types(types)
     {
         qApp->installEventFilter(this);
     }
@@ -29,7 +30,8 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (widget && m_types.contains(event->type()) && (widget == &m_watched || m_watched.isAncestorOf(widget)))
+        if (widget && m_types.contains(event->type()) &&
+            (widget == &m_watched || m_watched.isAncestorOf(widget)))
             ++count;
         return false;
     }

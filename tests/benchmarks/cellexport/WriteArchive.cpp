@@ -3,7 +3,6 @@
 #include "tests/benchmarks/SimulatedArchive.h"
 
 #include <QCoreApplication>
-
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -17,6 +16,7 @@ int main(int argc, char** argv)
     const int count = arguments.size() > 2 ? arguments[2].toInt() : 999;
     const QStringList paths =
         benchmarks::writeSimulatedArchive(arguments[1], count, [](int number) { return 120 + number % 120; });
-    for (const QString& path : paths) std::printf("%s\n", qPrintable(path));
+    for (const QString& path : paths)
+        std::printf("%s\n", qPrintable(path));
     return 0;
 }

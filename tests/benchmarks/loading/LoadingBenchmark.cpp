@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -73,7 +72,8 @@ int main(int argc, char** argv)
     double sink = 0;
     const auto perDecode = [&sink](const auto& decode) {
         return benchmarks::measure(DecodeRuns, DecodesPerRun, [&] {
-            for (int i = 0; i < DecodesPerRun; ++i) sink += decode();
+            for (int i = 0; i < DecodesPerRun; ++i)
+                sink += decode();
         });
     };
     // The stored words alone: header fields, header texts and the measured series.

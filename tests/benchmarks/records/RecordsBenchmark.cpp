@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <memory>
 
 namespace {

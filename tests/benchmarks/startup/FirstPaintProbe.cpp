@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
-
 #include <cstdio>
 #include <ctime>
 

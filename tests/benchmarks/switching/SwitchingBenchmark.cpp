@@ -20,7 +20,6 @@
 #include <QImage>
 #include <QRadioButton>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <optional>
 #include <string>
