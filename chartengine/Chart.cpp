@@ -34,6 +34,9 @@ struct Chart::Impl {
     Bevel inner = Bevel::None;
     Bevel outer = Bevel::None;
     std::function<void()> listener;
+    // The listener was told of a change that no paint has drawn yet: the changes after it join the same
+    // repaint, so a fill of a thousand points asks a widget for one repaint, not a thousand.
+    mutable bool repaintAsked = false;
     mutable QSizeF layoutSize{777, 377};
     // Laying out shapes every tick label, so the last layout is kept until something changes: the
     // cursor asks for the value axis' range on every track-bar step.
@@ -43,7 +46,9 @@ struct Chart::Impl {
     void notify() const
     {
         lastLayout.reset();
-        if (listener) listener();
+        if (repaintAsked || !listener) return;
+        repaintAsked = true;
+        listener();
     }
 
     std::vector<const LineSeries*> seriesList() const
@@ -74,6 +79,7 @@ struct Chart::Impl {
     // Draws at the painter's origin in screen pixels; every paint path ends here.
     void paintAt(QPainter& painter, QSizeF size) const
     {
+        repaintAsked = false;
         layoutSize = size;
         const ChartLook chartLook = look();
         paintChart(painter, layoutAt(size, chartLook), chartLook, seriesList());
@@ -283,6 +289,7 @@ bool Chart::print(QPagedPaintDevice& device, QSize size) const
 void Chart::setChangeListener(std::function<void()> listener)
 {
     d->listener = std::move(listener);
+    d->repaintAsked = false;
 }
 
 } // namespace chartengine

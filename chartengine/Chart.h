@@ -108,7 +108,8 @@ public:
     /// Returns false when no painter can be begun on the device or the device reports an error.
     bool print(QPagedPaintDevice& device, QSize size) const;
 
-    /// Called after every change that alters what is drawn (a widget repaints on it).
+    /// Called after a change that alters what is drawn, once until the chart is next drawn (by any
+    /// paint path): a widget schedules its repaint on it, and the changes that follow join that repaint.
     void setChangeListener(std::function<void()> listener);
 
 private:

@@ -18,6 +18,8 @@ using ReadBuffer = Slot;
 
 /// The raw bytes of every loaded test, one slot per test number, found by arithmetic on the number.
 /// One block reserved for the whole run and zero at start; slots are overwritten, never cleared.
+/// The block starts as untouched zero pages of the system: memory is only taken as slots are written,
+/// so a store costs nothing at start however many tests it could hold.
 class RecordStore final {
 public:
     RecordStore();
@@ -29,7 +31,10 @@ public:
     const Slot& slot(int testNumber) const;
 
 private:
-    std::unique_ptr<std::array<Slot, LastTestNumber>> m_slots;
+    struct Unmap {
+        void operator()(Slot* slots) const;
+    };
+    std::unique_ptr<Slot[], Unmap> m_slots;
 };
 
 } // namespace records

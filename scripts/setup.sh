@@ -15,7 +15,7 @@ packages=(
   cups printer-driver-cups-pdf          # the tests' private print system (scripts/with-cups.sh)
   poppler-utils                         # the tests read printed and saved PDFs back
   locales                               # the users' ru_RU.UTF-8, in which the suite runs a second time
-  python3                               # reads the spreadsheet CSV back in the tests
+  python3 python3-numpy time            # the CSV read back in the tests; scripts/bench.sh and its Python peer
 )
 
 missing=()

@@ -1,15 +1,56 @@
 #include "ui/Icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 
-#include <initializer_list>
+#include <map>
+#include <utility>
 
 // The pictures live in this static library; its resource initialiser must be called by name or the
 // linker drops it.
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace ui {
+
+namespace {
+
+/// Draws an SVG picture at a size the first time that size is asked for and keeps it: the menus'
+/// pictures are then drawn when a menu first opens, not while the program starts. Reporting no fixed
+/// sizes lets a window system ask for the sizes it wants of the program's icon.
+class SvgIconEngine final : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString resource) : m_resource(std::move(resource)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        QPixmap& drawn = m_drawn[{size.width(), size.height()}];
+        if (drawn.isNull()) drawn = renderSvg(m_resource, size);
+        if (mode == QIcon::Normal || mode == QIcon::Active) return drawn;
+        // Disabled and selected looks come from the style, as for any other icon.
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new SvgIconEngine(*this); }
+    QString key() const override { return QStringLiteral("frostdil-svg"); }
+
+private:
+    QString m_resource;
+    std::map<std::pair<int, int>, QPixmap> m_drawn;
+};
+
+} // namespace
 
 QPixmap renderSvg(const QString& resource, QSize size)
 {
@@ -23,28 +64,15 @@ QPixmap renderSvg(const QString& resource, QSize size)
     return pixmap;
 }
 
-namespace {
-
 // Drawn here rather than left to an icon engine plugin, so a missing plugin cannot blank the pictures.
-QIcon svgIcon(const QString& name, std::initializer_list<int> sides)
-{
-    const QString resource = QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
-    QIcon icon;
-    for (const int side : sides)
-        icon.addPixmap(renderSvg(resource, QSize(side, side)));
-    return icon;
-}
-
-} // namespace
-
 QIcon commandIcon(const QString& name)
 {
-    return svgIcon(name, {16, 24});
+    return QIcon(new SvgIconEngine(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
 }
 
 QIcon programIcon()
 {
-    return svgIcon(QStringLiteral("frostdil"), {16, 24, 32, 48, 64, 128});
+    return commandIcon(QStringLiteral("frostdil"));
 }
 
 } // namespace ui

@@ -7,7 +7,8 @@
 
 namespace ui {
 
-/// The picture of a command (":/icons/<name>.svg") drawn at 16 and 24 pixels, for menus and tool bar.
+/// The picture of a command (":/icons/<name>.svg") for menus and tool bar, drawn at each size when it
+/// is first painted at that size.
 QIcon commandIcon(const QString& name);
 
 /// The program's icon, the one its desktop entry shows, drawn at the sizes title bars, task bars and

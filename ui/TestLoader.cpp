@@ -9,6 +9,7 @@
 #include "ui/ProgramState.h"
 #include "ui/TestScreen.h"
 #include "ui/Unit1.h"
+#include "ui/UpdatesHeld.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -41,6 +42,9 @@ QStringList TestLoader::loadingOrder(const QStringList& chosen)
 
 void TestLoader::load(const QStringList& chosen)
 {
+    // The window is drawn once, with the test on screen at the end, not asked to repaint for every file;
+    // the message about files not loaded comes after that.
+    const ui::UpdatesHeld held(m_form);
     const CurrentDirectoryRestorer restorer(m_form.state().ProgramFolder);
     std::vector<records::messages::FileNotLoaded> notLoaded;
     std::exception_ptr chartError; // of the test on screen

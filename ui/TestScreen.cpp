@@ -4,6 +4,7 @@
 #include "ui/DecodedTest.h"
 #include "ui/ProgramState.h"
 #include "ui/ResultsGridView.h"
+#include "ui/ShapeHeading.h"
 #include "ui/Unit1.h"
 
 #include <QComboBox>
@@ -36,8 +37,7 @@ void showDecodedTest(TForm1& form, quint16 testNumber, const DecodedTest& decode
     form.Edit6->setText(decoded.texts.strengthText);
 
     showResultsGrid(*form.StringGrid1, decoded.grid);
-    form.Image7->setVisible(decoded.grid.cube);
-    form.Image8->setVisible(!decoded.grid.cube);
+    form.Image7->showShape(decoded.grid.cube);
     form.Label11->setText(decoded.grid.meanText);
     form.Label13->setText(decoded.grid.gradeText);
 

@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 #include "ui/ProgramState.h"
 #include "ui/RadioGroup.h"
+#include "ui/ShapeHeading.h"
 #include "ui/TestLoader.h"
 
 #include <QAction>
@@ -76,8 +77,7 @@ void TForm1::FormCreate()
     Edit5->clear();
     Edit5->resize(Edit5->width(), 17);
 
-    Image7->show();
-    Image8->hide();
+    Image7->showShape(true);
 
     ComboBox1->setEditText(QString());
     m_state.SelectorLastIndex = ComboBox1->currentIndex();

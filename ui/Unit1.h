@@ -26,6 +26,7 @@ class TForm5;
 namespace ui {
 class ChartWidget;
 class RadioGroup;
+class ShapeHeading;
 } // namespace ui
 
 /// The main window. Its controls are public members named as their objects, so the handlers of every
@@ -83,8 +84,7 @@ public:
     QComboBox* ComboBox3 = nullptr;
     QLineEdit* Edit7 = nullptr;
     QFrame* Bevel1 = nullptr;  // the rule between the fields and the results table
-    QLabel* Image7 = nullptr;  // cube headings
-    QLabel* Image8 = nullptr;  // cylinder headings
+    ui::ShapeHeading* Image7 = nullptr;  // cube or cylinder headings
     QLabel* Image6 = nullptr;  // headings of the right part of the table
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/HeadingPictures.h"
 #include "ui/Placement.h"
+#include "ui/ShapeHeading.h"
 #include "ui/StringGrid.h"
 
 #include <QComboBox>
@@ -148,8 +149,7 @@ void TForm1::buildHeaderPanel(QWidget* client)
     Bevel1->setFrameShadow(QFrame::Sunken);
 
     using namespace ui::headings;
-    Image7 = addHeading(panel, QStringLiteral("Image7"), 8, LeftHeadingWidth, cubeCells());
-    Image8 = addHeading(panel, QStringLiteral("Image8"), 8, LeftHeadingWidth, cylinderCells());
+    Image7 = place(new ui::ShapeHeading(panel), QStringLiteral("Image7"), 8, 54, LeftHeadingWidth, HeadingHeight);
     Image6 = addHeading(panel, QStringLiteral("Image6"), 320, RightHeadingWidth, resultsCells());
 
     SpeedButton1 = addToggle(panel, 1, 97, true);

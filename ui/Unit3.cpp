@@ -26,12 +26,19 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
 
     Image1 = ui::place(new QLabel(this), QStringLiteral("Image1"), 0, 0, 441, 337);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(ui::aboutPicture());
 
     Button1 =
         ui::place(new QPushButton(QStringLiteral("ОК"), this), QStringLiteral("Button1"), 192, 296, 65, 25);
     Button1->setDefault(true);
     ui::connectGuarded(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+}
+
+// The card is drawn when the window is first shown: drawing it while the program starts cost a tenth of
+// the start.
+void TForm3::showEvent(QShowEvent* event)
+{
+    if (Image1->pixmap().isNull()) Image1->setPixmap(ui::aboutPicture());
+    QDialog::showEvent(event);
 }
 
 void TForm3::Button1Click()

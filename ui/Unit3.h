@@ -18,4 +18,7 @@ public:
 
     /// Closes the window.
     void Button1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "tools/simulator/TestModel.h"
-#include "ui/OpenCellFilesDialog.h"
 
 #include <QDir>
 #include <QStringList>
 #include <functional>
 
-// The window benchmarks' laboratory: simulated test files, and an open dialog that answers with them.
+// The benchmarks' laboratory: simulated test files of both shapes and all concrete types.
 namespace benchmarks {
 
 /// Writes tests 1..count into folder/Archive; `points(number)` gives each test's point count.
@@ -30,14 +29,5 @@ inline QStringList writeSimulatedArchive(const QString& folder, int count,
     }
     return paths;
 }
-
-class PreparedChoice final : public CellFileChooser {
-public:
-    explicit PreparedChoice(QStringList files) : m_files(std::move(files)) {}
-    QStringList chooseFiles(QWidget*, const QString&) override { return m_files; }
-
-private:
-    QStringList m_files;
-};
 
 } // namespace benchmarks

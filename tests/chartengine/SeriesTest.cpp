@@ -1,6 +1,8 @@
 #include "chartengine/Chart.h"
 #include "tests/support/TestRegistry.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 #include <cmath>
@@ -19,10 +21,12 @@ QStringList labels(const LineSeries& series)
 }
 
 enum class Change { Clear, AddPoint, Deactivate, ClearEmpty, SameActive, ChartClear, ChartAdd, ChartActive };
+enum class Drawing { Paint, Render, LayoutOnly, None };
 
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(Drawing)
 
 class SeriesTest final : public QObject {
     Q_OBJECT
@@ -113,6 +117,54 @@ private Q_SLOTS:
             break;
         }
         QCOMPARE(calls, notifications);
+    }
+
+    // A fill of many points asks for one repaint; the next change asks again only once the chart was drawn.
+    void aFillAsksForOneRepaint_data()
+    {
+        QTest::addColumn<Drawing>("drawing");
+        QTest::addColumn<int>("afterNextChange");
+        QTest::newRow("painted") << Drawing::Paint << 2;
+        QTest::newRow("rendered into an image") << Drawing::Render << 2;
+        QTest::newRow("only laid out") << Drawing::LayoutOnly << 1;
+        QTest::newRow("not drawn") << Drawing::None << 1;
+    }
+
+    void aFillAsksForOneRepaint()
+    {
+        QFETCH(Drawing, drawing);
+        QFETCH(int, afterNextChange);
+        Chart chart;
+        for (int s = 0; s < 4; ++s) chart.addSeries(Qt::red, 2, {});
+        int calls = 0;
+        chart.setChangeListener([&calls] { ++calls; });
+        for (int s = 1; s <= 4; ++s) {
+            chart.clearSeries(s);
+            for (int i = 0; i < 255; ++i) chart.addPoint(s, i, i % 7, {}, {});
+        }
+        QCOMPARE(calls, 1);
+
+        QImage image(200, 100, QImage::Format_RGB32);
+        switch (drawing) {
+        case Drawing::Paint: {
+            QPainter painter(&image);
+            chart.paint(painter, image.rect());
+            break;
+        }
+        case Drawing::Render:
+            image = chart.render(image.size());
+            break;
+        case Drawing::LayoutOnly:
+            QVERIFY(chart.leftAxisRange().max < 50.0);
+            break;
+        case Drawing::None:
+            break;
+        }
+        chart.addPoint(1, 300, 50, {}, {});
+        chart.addPoint(1, 301, 50, {}, {});
+        QCOMPARE(calls, afterNextChange);
+        // Every change still counts for what is drawn.
+        QVERIFY(chart.leftAxisRange().max >= 50.0);
     }
 
     void seriesAreNumberedFromOne()

@@ -1,6 +1,7 @@
 #include "records/CellFileReader.h"
 #include "records/Measurements.h"
 #include "records/RecordStore.h"
+#include "tests/support/ResidentMemory.h"
 #include "tests/support/TestRegistry.h"
 #include "tools/simulator/TestModel.h"
 
@@ -57,6 +58,23 @@ private Q_SLOTS:
         TestRecord expected;
         expected.ChamberPointCount[4] = -3;
         QVERIFY(*decoded(store.slot(1)) == expected);
+    }
+
+    // The store's ten megabytes come from the system as zero pages, taken only where a slot is written:
+    // filling them with zeros at start made the program start slowly and sit large.
+    void memoryIsTakenAsSlotsFill()
+    {
+        constexpr long long MiB = 1024 * 1024;
+        const long long before = testsupport::residentBytes();
+        RecordStore store;
+        const long long fresh = testsupport::residentBytes();
+        std::fill(store.slot(500).begin(), store.slot(500).end(), 0x55);
+        const long long oneSlot = testsupport::residentBytes();
+        QVERIFY2(fresh - before < MiB, qPrintable(QString::number(fresh - before)));
+        QVERIFY2(oneSlot - fresh < MiB / 16, qPrintable(QString::number(oneSlot - fresh)));
+        QVERIFY(oneSlot - fresh >= records::SlotSize);
+        QCOMPARE(store.slot(499)[records::SlotSize - 1], 0);
+        QCOMPARE(store.slot(501)[0], 0);
     }
 
     void holdsTestNumbers_data()

@@ -1,5 +1,6 @@
 #include "tests/support/TestRegistry.h"
 #include "ui/HeadingPictures.h"
+#include "ui/ShapeHeading.h"
 
 #include <QTest>
 
@@ -100,6 +101,22 @@ private Q_SLOTS:
                     });
                     QVERIFY2(inside, qPrintable(QStringLiteral("stray ink at %1, %2").arg(x).arg(y)));
                 }
+        }
+    }
+
+    // Image7 shows the picture of the shape asked for, drawn on its window's colour.
+    void shapeHeadingShowsTheChosenPicture()
+    {
+        QWidget panel;
+        ui::ShapeHeading heading(&panel);
+        const QColor background = panel.palette().color(QPalette::Window);
+        const QSize size(LeftHeadingWidth, HeadingHeight);
+        QCOMPARE(heading.size(), size);
+        for (const bool cube : {true, false, false, true}) {
+            heading.showShape(cube);
+            QCOMPARE(heading.showsCube(), cube);
+            QCOMPARE(heading.pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                     drawHeading(cube ? cubeCells() : cylinderCells(), size, background));
         }
     }
 };

@@ -1,5 +1,6 @@
 #include "tests/support/TestRegistry.h"
 #include "ui/HeadingPictures.h"
+#include "ui/ShapeHeading.h"
 #include "ui/ProgramState.h"
 #include "ui/Unit1.h"
 
@@ -65,7 +66,6 @@ private Q_SLOTS:
         row("Edit7", panel1, {664, 24, 297, 21});
         row("Bevel1", panel1, {8, 48, 953, 2});
         row("Image7", panel1, {8, 54, 313, 44});
-        row("Image8", panel1, {8, 54, 313, 44});
         row("Image6", panel1, {320, 54, 649, 44});
         row("SpeedButton1", panel1, {8, 97, 41, 15});
         row("SpeedButton2", panel1, {8, 114, 41, 15});
@@ -143,12 +143,16 @@ private Q_SLOTS:
         QTableWidget* grid = m_form->StringGrid1;
         const int viewportX = column < 0 ? -1 : grid->columnViewportPosition(column) + grid->columnWidth(column) - 1;
         const int panelX = grid->viewport()->mapTo(m_form->Panel1, QPoint(viewportX, 0)).x();
-        for (QLabel* heading : {m_form->Image7, m_form->Image8, m_form->Image6}) {
-            const int x = panelX - heading->x();
-            if (x < 0 || x >= heading->width()) continue;
-            const QImage picture = heading->pixmap().toImage();
-            const QColor rule = picture.pixelColor(x, ui::headings::HeadingHeight - 3);
-            QVERIFY2(rule == QColor(Qt::black), qPrintable(QStringLiteral("%1 at x %2").arg(heading->objectName()).arg(x)));
+        for (const bool cube : {true, false}) {
+            m_form->Image7->showShape(cube);
+            for (QLabel* heading : {static_cast<QLabel*>(m_form->Image7), m_form->Image6}) {
+                const int x = panelX - heading->x();
+                if (x < 0 || x >= heading->width()) continue;
+                const QImage picture = heading->pixmap().toImage();
+                const QColor rule = picture.pixelColor(x, ui::headings::HeadingHeight - 3);
+                QVERIFY2(rule == QColor(Qt::black),
+                         qPrintable(QStringLiteral("%1 at x %2").arg(heading->objectName()).arg(x)));
+            }
         }
     }
 

@@ -2,6 +2,7 @@
 #include "ui/ChartWidget.h"
 #include "ui/ProgramState.h"
 #include "ui/RadioGroup.h"
+#include "ui/ShapeHeading.h"
 #include "ui/Unit1.h"
 
 #include <QAction>
@@ -90,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(m_form->Image4->isHidden());
         QVERIFY(!m_form->Image1->isHidden());
         QVERIFY(!m_form->Image7->isHidden());
-        QVERIFY(m_form->Image8->isHidden());
+        QVERIFY(m_form->Image7->showsCube());
         QCOMPARE(m_form->RadioGroup1->itemIndex(), 0);
         QVERIFY(!m_form->CheckBox1->isChecked());
         QCOMPARE(m_form->TrackBar1->minimum(), 0);

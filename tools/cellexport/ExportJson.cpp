@@ -4,137 +4,193 @@
 #include "processing/GradeNames.h"
 #include "records/WordScaling.h"
 
-#include <QJsonArray>
-#include <algorithm>
-#include <cmath>
-
 namespace cellexport {
 
 using platform::at;
 
+// Keys are written in ascending order, the order the export has always had (it began as a QJsonObject).
 namespace {
 
 using records::MeasuringChambers;
 
-QJsonValue number(double value)
-{
-    return std::isfinite(value) ? QJsonValue(value) : QJsonValue();
-}
-
 /// Slots first .. first + count − 1 of a series.
-QJsonArray series(const records::PointSeries& values, int first, int count)
+void writeSeries(JsonWriter& json, const records::PointSeries& values, int first, int count)
 {
-    QJsonArray array;
+    json.beginArray();
     for (int i = first; i < first + count; ++i)
-        array.append(number(values[at(i)]));
-    return array;
+        json.value(values[at(i)]);
+    json.endArray();
 }
 
-QJsonArray gridJson(const processing::ResultsGrid& grid)
+void writeGrid(JsonWriter& json, const processing::ResultsGrid& grid)
 {
-    QJsonArray rows;
+    json.beginArray();
     for (const auto& row : grid.cells) {
-        QJsonArray cells;
-        for (const auto& cell : row)
-            cells.append(cell ? QJsonValue(*cell) : QJsonValue());
-        rows.append(cells);
+        json.beginArray();
+        for (const auto& cell : row) {
+            if (cell)
+                json.value(*cell);
+            else
+                json.null();
+        }
+        json.endArray();
     }
-    return rows;
+    json.endArray();
 }
 
-QJsonObject chamberJson(const CellEvaluation& evaluation, int chamber)
+void writeChamber(JsonWriter& json, const CellEvaluation& evaluation, int chamber)
 {
     const records::TestRecord& record = evaluation.record;
     const int count = record.measuredSlots(chamber);
-    QJsonObject object{
-        {QStringLiteral("chamber"), chamber},
-        {QStringLiteral("time"), series(record.ChamberTime[chamber], 0, count)},
-        {QStringLiteral("volume_change"), series(record.ChamberVolumeChange[chamber], 0, count)},
-        {QStringLiteral("temperature"), series(record.ChamberTemperature[chamber], 0, count)},
-        {QStringLiteral("characteristic_index"), QJsonValue()},
-        {QStringLiteral("result_first_slot"), QJsonValue()},
-        {QStringLiteral("result"), QJsonValue()},
-    };
+    const processing::ResultRange* curve = nullptr;
     if (chamber <= MeasuringChambers) {
-        // The characteristic points are all found before the first chord, so a chamber keeps its point
-        // also when its own or an earlier chamber's chord could not be drawn.
-        if (evaluation.characteristicFound[chamber])
-            object[QStringLiteral("characteristic_index")] = record.CharacteristicIndex[chamber];
-        if (const auto& curve = evaluation.curves[static_cast<std::size_t>(chamber - 1)]) {
-            object[QStringLiteral("result_first_slot")] = curve->first;
-            object[QStringLiteral("result")] =
-                series(record.SampleVolumeChange[chamber], curve->first, curve->count());
-        }
+        if (const auto& computed = evaluation.curves[at(chamber - 1)])
+            curve = &*computed;
     }
-    return object;
+    json.beginObject();
+    json.key("chamber");
+    json.value(chamber);
+    // The characteristic points are all found before the first chord, so a chamber keeps its point also
+    // when its own or an earlier chamber's chord could not be drawn.
+    json.key("characteristic_index");
+    if (chamber <= MeasuringChambers && evaluation.characteristicFound[chamber])
+        json.value(record.CharacteristicIndex[chamber]);
+    else
+        json.null();
+    json.key("result");
+    if (curve)
+        writeSeries(json, record.SampleVolumeChange[chamber], curve->first, curve->count());
+    else
+        json.null();
+    json.key("result_first_slot");
+    if (curve)
+        json.value(curve->first);
+    else
+        json.null();
+    json.key("temperature");
+    writeSeries(json, record.ChamberTemperature[chamber], 0, count);
+    json.key("time");
+    writeSeries(json, record.ChamberTime[chamber], 0, count);
+    json.key("volume_change");
+    writeSeries(json, record.ChamberVolumeChange[chamber], 0, count);
+    json.endObject();
+}
+
+/// One value per measuring chamber 1..3, or per chamber 1..4.
+template <typename Value> void writePerChamber(JsonWriter& json, int chambers, Value value)
+{
+    json.beginArray();
+    for (int chamber = 1; chamber <= chambers; ++chamber)
+        value(chamber);
+    json.endArray();
+}
+
+void writeFailed(JsonWriter& json, const CellEvaluation& evaluation)
+{
+    json.beginObject();
+    json.key("error");
+    json.value(*evaluation.error);
+    json.key("file");
+    json.value(evaluation.file);
+    json.endObject();
 }
 
 } // namespace
 
-QJsonObject evaluationJson(const CellEvaluation& evaluation)
+void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation)
 {
-    if (evaluation.failed())
-        return {{QStringLiteral("file"), evaluation.file}, {QStringLiteral("error"), *evaluation.error}};
+    if (evaluation.failed()) {
+        writeFailed(json, evaluation);
+        return;
+    }
 
     const records::CellHeader& header = evaluation.header;
     const records::TestRecord& record = evaluation.record;
-    QJsonArray dimensions;
-    QJsonArray present;
-    QJsonArray storedVolumeChange;
-    QJsonArray relativeVolumeChange;
-    for (int chamber = 1; chamber <= MeasuringChambers; ++chamber) {
-        const auto& sides = header.dimensions[chamber];
-        dimensions.append(QJsonArray{sides[0], sides[1], sides[2]});
-        present.append(header.presentBytes[chamber]);
-        storedVolumeChange.append(
-            number(records::scaling::thousandths(header.volumeChangeThousandths[chamber])));
-        relativeVolumeChange.append(record.isPresent(chamber) ? number(record.RelativeVolumeChange[chamber])
-                                                              : QJsonValue());
-    }
-    QJsonArray pointCount;
-    QJsonArray sampleVolume;
-    QJsonArray chambers;
-    for (int chamber = 1; chamber <= records::ChamberCount; ++chamber) {
-        pointCount.append(record.ChamberPointCount[chamber]);
-        sampleVolume.append(number(record.SampleVolume[chamber]));
-        chambers.append(chamberJson(evaluation, chamber));
-    }
-
-    return {
-        {QStringLiteral("file"), evaluation.file},
-        {QStringLiteral("test_number"), header.testNumber},
-        {QStringLiteral("series"), header.series},
-        {QStringLiteral("time"), evaluation.texts.time.toString(QStringLiteral("HH:mm:ss"))},
-        {QStringLiteral("date"), evaluation.texts.date.toString(QStringLiteral("dd.MM.yyyy"))},
-        {QStringLiteral("concrete_type"), header.concreteType},
-        {QStringLiteral("shape"), header.shape},
-        {QStringLiteral("strength_mpa"), number(records::scaling::tenths(header.strengthTenths))},
-        {QStringLiteral("treatment"), header.treatment},
-        {QStringLiteral("dimensions"), dimensions},
-        {QStringLiteral("point_count"), pointCount},
-        {QStringLiteral("present"), present},
-        {QStringLiteral("stored_volume_change"), storedVolumeChange},
-        {QStringLiteral("mean_relative_volume_change"),
-         number(records::scaling::thousandths(header.MeanRelativeVolumeChange))},
-        {QStringLiteral("grade_index"), header.GradeIndex},
-        {QStringLiteral("grade"), processing::gradeName(header.GradeIndex)},
-        {QStringLiteral("sample_volume"), sampleVolume},
-        {QStringLiteral("relative_volume_change"), relativeVolumeChange},
-        {QStringLiteral("grid"), gridJson(evaluation.grid)},
-        {QStringLiteral("mean_text"), evaluation.grid.meanText},
-        {QStringLiteral("grade_text"), evaluation.grid.gradeText},
-        {QStringLiteral("chambers"), chambers},
-        {QStringLiteral("fridge_temperature"), series(record.FridgeTemperature, 0, record.measuredSlots(1))},
-        {QStringLiteral("warnings"), QJsonArray::fromStringList(evaluation.warnings)},
-    };
+    using records::ChamberCount;
+    json.beginObject();
+    json.key("chambers");
+    writePerChamber(json, ChamberCount, [&](int chamber) { writeChamber(json, evaluation, chamber); });
+    json.key("concrete_type");
+    json.value(header.concreteType);
+    json.key("date");
+    json.value(evaluation.texts.date.toString(QStringLiteral("dd.MM.yyyy")));
+    json.key("dimensions");
+    writePerChamber(json, MeasuringChambers, [&](int chamber) {
+        json.beginArray();
+        for (const int side : header.dimensions[chamber])
+            json.value(side);
+        json.endArray();
+    });
+    json.key("file");
+    json.value(evaluation.file);
+    json.key("fridge_temperature");
+    writeSeries(json, record.FridgeTemperature, 0, record.measuredSlots(1));
+    json.key("grade");
+    json.value(processing::gradeName(header.GradeIndex));
+    json.key("grade_index");
+    json.value(header.GradeIndex);
+    json.key("grade_text");
+    json.value(evaluation.grid.gradeText);
+    json.key("grid");
+    writeGrid(json, evaluation.grid);
+    json.key("mean_relative_volume_change");
+    json.value(records::scaling::thousandths(header.MeanRelativeVolumeChange));
+    json.key("mean_text");
+    json.value(evaluation.grid.meanText);
+    json.key("point_count");
+    writePerChamber(json, ChamberCount, [&](int chamber) { json.value(record.ChamberPointCount[chamber]); });
+    json.key("present");
+    writePerChamber(json, MeasuringChambers, [&](int chamber) { json.value(header.presentBytes[chamber]); });
+    json.key("relative_volume_change");
+    writePerChamber(json, MeasuringChambers, [&](int chamber) {
+        if (record.isPresent(chamber))
+            json.value(record.RelativeVolumeChange[chamber]);
+        else
+            json.null();
+    });
+    json.key("sample_volume");
+    writePerChamber(json, ChamberCount, [&](int chamber) { json.value(record.SampleVolume[chamber]); });
+    json.key("series");
+    json.value(header.series);
+    json.key("shape");
+    json.value(header.shape);
+    json.key("stored_volume_change");
+    writePerChamber(json, MeasuringChambers, [&](int chamber) {
+        json.value(records::scaling::thousandths(header.volumeChangeThousandths[chamber]));
+    });
+    json.key("strength_mpa");
+    json.value(records::scaling::tenths(header.strengthTenths));
+    json.key("test_number");
+    json.value(header.testNumber);
+    json.key("time");
+    json.value(evaluation.texts.time.toString(QStringLiteral("HH:mm:ss")));
+    json.key("treatment");
+    json.value(header.treatment);
+    json.key("warnings");
+    json.beginArray();
+    for (const QString& warning : evaluation.warnings)
+        json.value(warning);
+    json.endArray();
+    json.endObject();
 }
 
-QJsonDocument exportDocument(const std::vector<CellEvaluation>& evaluations)
+ExportOutcome exportTests(const QStringList& paths, QIODevice& out)
 {
-    QJsonArray tests;
-    for (const CellEvaluation& evaluation : evaluations)
-        tests.append(evaluationJson(evaluation));
-    return QJsonDocument(QJsonObject{{QStringLiteral("tests"), tests}});
+    ExportOutcome outcome;
+    JsonWriter json(out);
+    json.beginObject();
+    json.key("tests");
+    json.beginArray();
+    for (const QString& path : paths) {
+        const CellEvaluation evaluation = evaluateCellFile(path);
+        writeEvaluation(json, evaluation);
+        outcome.anyFileFailed = outcome.anyFileFailed || evaluation.failed();
+    }
+    json.endArray();
+    json.endObject();
+    json.raw("\n");
+    outcome.written = json.finish();
+    return outcome;
 }
 
 } // namespace cellexport

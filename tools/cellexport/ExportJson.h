@@ -1,21 +1,28 @@
 #pragma once
 
 #include "tools/cellexport/CellEvaluation.h"
+#include "tools/cellexport/JsonWriter.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <vector>
+#include <QStringList>
+
+class QIODevice;
 
 namespace cellexport {
 
-/// The JSON object of one evaluated file. A failed file gives {"file", "error"}; an evaluated one the
-/// header fields as stored, the record's derived values, the grid texts (null where the grid keeps its
-/// text), the measured series of the four chambers with the result curves, the refrigerator
-/// temperature and the warnings. Numbers are doubles written shortest-exact by QJsonDocument; a value
-/// that is not finite becomes null.
-QJsonObject evaluationJson(const CellEvaluation& evaluation);
+/// Writes the JSON object of one evaluated file. A failed file gives {"error", "file"}; an evaluated
+/// one the header fields as stored, the record's derived values, the grid texts (null where the grid
+/// keeps its text), the measured series of the four chambers with the result curves, the refrigerator
+/// temperature and the warnings. Keys stand in ascending order; a number that is not finite is null.
+void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation);
 
-/// {"tests": [...]} with one object per file in the given order.
-QJsonDocument exportDocument(const std::vector<CellEvaluation>& evaluations);
+/// What an export came to.
+struct ExportOutcome {
+    bool anyFileFailed = false; ///< some file could not be read or decoded (its object holds the error)
+    bool written = true;        ///< false when the device refused some of the text
+};
+
+/// Writes {"tests": [...]} and a line end to `out`, one object per file in the given order. Each file
+/// is read, evaluated and written before the next is read, so memory does not grow with the files.
+ExportOutcome exportTests(const QStringList& paths, QIODevice& out);
 
 } // namespace cellexport

@@ -7,6 +7,7 @@
 #include "tools/cellexport/ExportTable.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 #include <algorithm>
 #include <vector>
 
@@ -33,11 +34,15 @@ bool anyFailed(const std::vector<CellEvaluation>& evaluations)
                        [](const CellEvaluation& evaluation) { return evaluation.failed(); });
 }
 
-int writeJson(const QStringList& files, QTextStream& out)
+// The document goes straight to the output device, each file as soon as it is evaluated.
+int writeJson(const QStringList& files, QTextStream& out, QTextStream& err)
 {
-    const std::vector<CellEvaluation> evaluations = evaluateFiles(files);
-    out << QString::fromUtf8(exportDocument(evaluations).toJson(QJsonDocument::Compact)) << u'\n';
-    return anyFailed(evaluations) ? SomeFileFailed : Success;
+    out.flush();
+    QIODevice& device = *out.device();
+    const ExportOutcome outcome = exportTests(files, device);
+    if (!outcome.written)
+        err << QStringLiteral("Не удалось записать результат: %1").arg(device.errorString()) << u'\n';
+    return outcome.anyFileFailed || !outcome.written ? SomeFileFailed : Success;
 }
 
 int writeSeries(const QString& file, const CsvDialect& dialect, QTextStream& out, QTextStream& err)
@@ -105,7 +110,7 @@ int runCellExport(const QStringList& arguments, QTextStream& out, QTextStream& e
     case ExportMode::Json:
         break;
     }
-    return writeJson(options.files, out);
+    return writeJson(options.files, out, err);
 }
 
 } // namespace cellexport

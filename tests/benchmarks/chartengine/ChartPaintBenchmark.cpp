@@ -1,17 +1,12 @@
 // Times painting a chart like the program's (four curves of 255 points, 777 × 377) and prints the
-// median. With a file name as argument it also saves the chart it times as a PNG, to look at.
+// medians. With a file name as argument it also saves the chart it times as a PNG, to look at.
 #include "chartengine/Chart.h"
 #include "tests/benchmarks/Timing.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <ctime>
-#include <vector>
 
 namespace {
 
@@ -38,22 +33,12 @@ void addCurves(chartengine::Chart& chart)
     }
 }
 
-void timePaints(const chartengine::Chart& chart, QImage& image)
+benchmarks::Figure timePaints(const chartengine::Chart& chart, QImage& image)
 {
-    std::vector<double> wall;
-    std::vector<double> cpu;
-    QElapsedTimer timer;
-    for (int i = 0; i < Repeats; ++i) {
+    return benchmarks::measure(Repeats, 1, [&] {
         QPainter painter(&image);
-        const double cpuStart = benchmarks::threadCpuMicroseconds();
-        timer.start();
         chart.paint(painter, image.rect());
-        painter.end();
-        wall.push_back(timer.nsecsElapsed() / 1000.0);
-        cpu.push_back(benchmarks::threadCpuMicroseconds() - cpuStart);
-    }
-    std::printf("chart paint, 4 x %d points, 777 x 377, median over %d paints: %.1f us wall, %.1f us CPU\n",
-                Points, Repeats, benchmarks::median(wall), benchmarks::median(cpu));
+    });
 }
 
 } // namespace
@@ -74,7 +59,7 @@ int main(int argc, char** argv)
     addCurves(chart);
 
     QImage image(777, 377, QImage::Format_RGB32);
-    timePaints(chart, image);
+    benchmarks::report("chart.paint", timePaints(chart, image));
     if (argc > 1) image.save(QString::fromLocal8Bit(argv[1]));
     return 0;
 }

@@ -1,27 +1,28 @@
 // Times the load command on 999 test files (the open dialog answering with all of them, each file read,
-// checked, decoded and shown as a load does) and the decoding of one stored test, and prints the medians.
+// checked, decoded and shown as a load does) and, offscreen, the decoding of one stored test. With
+// --shown the window is on the screen and a load lasts until its repaint has reached the X server.
 #include "records/Measurements.h"
+#include "tests/benchmarks/PreparedChoice.h"
+#include "tests/benchmarks/ShownWindow.h"
 #include "tests/benchmarks/SimulatedArchive.h"
 #include "tests/benchmarks/Timing.h"
-#include "tools/simulator/TestModel.h"
+#include "ui/ChartWidget.h"
 #include "ui/DecodedTest.h"
 #include "ui/ErrorGuard.h"
-#include "ui/OpenCellFilesDialog.h"
 #include "ui/ProgramState.h"
 #include "ui/Unit1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <vector>
+#include <optional>
 
 namespace {
 
+constexpr int Files = 999;
 constexpr int LoadRuns = 7;
 constexpr int DecodeRuns = 21;
 constexpr int DecodesPerRun = 2000;
@@ -30,18 +31,19 @@ constexpr int DecodesPerRun = 2000;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool shown = benchmarks::shownMode(argc, argv);
     QApplication app(argc, argv);
     QTemporaryDir laboratory;
     if (!laboratory.isValid()) return 1;
     QDir::setCurrent(laboratory.path());
     const QStringList files = benchmarks::writeSimulatedArchive(
-        laboratory.path(), 999, [](int number) { return 120 + number % 120; });
+        laboratory.path(), Files, [](int number) { return 120 + number % 120; });
 
     QStringList errors;
     ui::setErrorPresenter([&errors](const QString& text) { errors << text; });
 
-    std::vector<double> loadTimes;
+    // Every load starts from a fresh program: an empty store and selector.
+    benchmarks::Samples loads;
     std::unique_ptr<ProgramState> state;
     std::unique_ptr<TForm1> form;
     for (int run = 0; run < LoadRuns; ++run) {
@@ -49,54 +51,47 @@ int main(int argc, char** argv)
         state = std::make_unique<ProgramState>();
         form = std::make_unique<TForm1>(*state);
         setOpenDialog(*form, std::make_unique<benchmarks::PreparedChoice>(files));
-        QElapsedTimer timer;
-        timer.start();
+        std::optional<benchmarks::PaintWatch> chartPaints;
+        if (shown) {
+            benchmarks::present(*form);
+            chartPaints.emplace(*form->Chart1);
+        }
+        loads.start();
         form->N3->trigger();
-        loadTimes.push_back(timer.nsecsElapsed() / 1e6);
+        if (chartPaints) chartPaints->waitForRepaint();
+        loads.stop();
     }
-    if (!errors.isEmpty() || form->ComboBox1->count() != 999) {
+    if (!errors.isEmpty() || form->ComboBox1->count() != Files) {
         std::fprintf(stderr, "the load failed: %s\n", qPrintable(errors.value(0)));
         return 1;
     }
+    benchmarks::report(shown ? "load.shown" : "load.offscreen", loads.medians());
+    if (shown) return 0;
 
     const records::Slot& slot = state->RecordStore.slot(500);
     double sink = 0;
-    const auto microsecondsPerDecode = [&sink](const auto& decode) {
-        std::vector<double> times;
-        for (int run = 0; run < DecodeRuns; ++run) {
-            QElapsedTimer timer;
-            timer.start();
+    const auto perDecode = [&sink](const auto& decode) {
+        return benchmarks::measure(DecodeRuns, DecodesPerRun, [&] {
             for (int i = 0; i < DecodesPerRun; ++i)
                 sink += decode();
-            times.push_back(timer.nsecsElapsed() / 1e3 / DecodesPerRun);
-        }
-        return benchmarks::median(times);
+        });
     };
     // The stored words alone: header fields, header texts and the measured series.
     records::TestRecord record;
-    const double wordsTime = microsecondsPerDecode([&] {
-        const records::CellHeader header = records::readCellHeader(slot);
-        records::decodeMeasurements(slot, record);
-        return records::decodeHeaderTexts(header).time.second() + record.ChamberTime[1][7];
-    });
+    benchmarks::report("decode.words", perDecode([&] {
+                           const records::CellHeader header = records::readCellHeader(slot);
+                           records::decodeMeasurements(slot, record);
+                           return records::decodeHeaderTexts(header).time.second() + record.ChamberTime[1][7];
+                       }));
     // Everything a decode computes before the screen changes: the above, the results grid and smoothing.
-    const double decodeTime = microsecondsPerDecode(
-        [&] { return decodeTest(slot, state->TestRecord).record.ChamberTemperature[1][7]; });
-
+    benchmarks::report("decode.computed", perDecode([&] {
+                           return decodeTest(slot, state->TestRecord).record.ChamberTemperature[1][7];
+                       }));
     // Choosing a test: the same decoding put on the window, with the chart kind applied.
-    std::vector<double> chooseTimes;
-    for (int run = 0; run < DecodeRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < 100; ++i)
-            form->DecodeTestRecord(static_cast<quint16>(1 + (run * 100 + i) % 999));
-        chooseTimes.push_back(timer.nsecsElapsed() / 1e3 / 100);
-    }
-
-    std::printf("load 999 files through the load command: median %.1f ms (target < 300 ms)\n",
-                benchmarks::median(loadTimes));
-    std::printf("decode one slot's header and series:     median %.2f us (target < 20 us)\n", wordsTime);
-    std::printf("decode one slot with grid and smoothing: median %.2f us\n", decodeTime);
-    std::printf("decode and show one test on the window:  median %.1f us\n", benchmarks::median(chooseTimes));
+    int chosen = 0;
+    benchmarks::report("decode.window", benchmarks::measure(DecodeRuns, 100, [&] {
+                           for (int i = 0; i < 100; ++i)
+                               form->DecodeTestRecord(static_cast<quint16>(1 + chosen++ % Files));
+                       }));
     return sink == 12345.678 ? 2 : 0;
 }

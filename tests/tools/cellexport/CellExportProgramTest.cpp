@@ -228,6 +228,22 @@ class CellExportProgramTest final : public QObject {
         QCOMPARE(run.out, QByteArray("cellexport " FROSTDIL_VERSION "\n"));
     }
 
+    // Text that cannot be written (a full disk) is an error, not a success with half a document.
+    void fullDiskFailsTheRun()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/full"))) QSKIP("no /dev/full here");
+        QTemporaryDir folder;
+        fixtures::writeFile(QDir(folder.path()), QStringLiteral("a.cell"), fixtures::cubeTest(1).file());
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(CELLEXPORT_EXECUTABLE), {QStringLiteral("a.cell")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(process.readAllStandardError())
+                    .startsWith(QStringLiteral("Не удалось записать результат: ")));
+    }
+
     void allGoodFilesExitZero()
     {
         QTemporaryDir folder;

@@ -4,7 +4,11 @@
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
 
+#include <QBuffer>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 using cellexport::CellEvaluation;
@@ -48,8 +52,12 @@ QStringList sorted(QStringList list)
 /// The object as it reads back from the written text, so that number texts are checked too.
 QJsonObject roundTrip(const CellEvaluation& evaluation)
 {
-    const QByteArray text = cellexport::exportDocument({evaluation}).toJson(QJsonDocument::Compact);
-    return QJsonDocument::fromJson(text).object()[QStringLiteral("tests")].toArray()[0].toObject();
+    QBuffer text;
+    text.open(QIODevice::WriteOnly);
+    cellexport::JsonWriter json(text);
+    cellexport::writeEvaluation(json, evaluation);
+    json.finish();
+    return QJsonDocument::fromJson(text.data()).object();
 }
 
 std::vector<double> numbers(const QJsonValue& value)
@@ -246,17 +254,30 @@ private Q_SLOTS:
 
     void documentKeepsTheOrderOfFiles()
     {
-        std::vector<CellEvaluation> evaluations(3);
-        for (int i = 0; i < 3; ++i) {
-            evaluations[static_cast<std::size_t>(i)].file = QStringLiteral("f%1").arg(i);
-            evaluations[static_cast<std::size_t>(i)].error = QStringLiteral("e");
-        }
-        const QJsonObject document = cellexport::exportDocument(evaluations).object();
+        QTemporaryDir folder;
+        QStringList paths;
+        for (int i = 0; i < 3; ++i)
+            paths << QDir(folder.path()).filePath(QStringLiteral("f%1.cell").arg(i));
+        QBuffer text;
+        text.open(QIODevice::WriteOnly);
+        const cellexport::ExportOutcome outcome = cellexport::exportTests(paths, text);
+        QVERIFY(outcome.anyFileFailed);
+        QVERIFY(outcome.written);
+        QVERIFY(text.data().endsWith("}\n"));
+        const QJsonObject document = QJsonDocument::fromJson(text.data()).object();
         QCOMPARE(document.keys(), QStringList{"tests"});
         const QJsonArray tests = document["tests"].toArray();
         QCOMPARE(tests.size(), 3);
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(tests[i].toObject()["file"].toString(), QStringLiteral("f%1").arg(i));
+            QCOMPARE(tests[i].toObject()["file"].toString(), paths[i]);
+    }
+
+    void refusedTextIsReported()
+    {
+        QBuffer readOnly;
+        readOnly.open(QIODevice::ReadOnly);
+        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
+        QVERIFY(!cellexport::exportTests({QStringLiteral("missing.cell")}, readOnly).written);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "tests/tools/cellexport/Fixtures.h"
 
 #include <QCoreApplication>
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,11 +23,14 @@ struct Outcome {
 Outcome run(const QStringList& arguments)
 {
     Outcome outcome;
-    QTextStream out(&outcome.out);
+    QBuffer outBytes; // the JSON goes to the stream's device, as it goes to stdout's
+    outBytes.open(QIODevice::WriteOnly);
+    QTextStream out(&outBytes);
     QTextStream err(&outcome.err);
     outcome.exitCode = cellexport::runCellExport(arguments, out, err);
     out.flush();
     err.flush();
+    outcome.out = QString::fromUtf8(outBytes.data());
     return outcome;
 }
 
