@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
-#include <algorithm>
-#include <vector>
 
 namespace cellexport {
 
@@ -18,21 +16,6 @@ namespace {
 constexpr int Success = 0;
 constexpr int SomeFileFailed = 1;
 constexpr int BadUsage = 2;
-
-std::vector<CellEvaluation> evaluateFiles(const QStringList& paths)
-{
-    std::vector<CellEvaluation> evaluations;
-    evaluations.reserve(static_cast<std::size_t>(paths.size()));
-    for (const QString& path : paths)
-        evaluations.push_back(evaluateCellFile(path));
-    return evaluations;
-}
-
-bool anyFailed(const std::vector<CellEvaluation>& evaluations)
-{
-    return std::any_of(evaluations.begin(), evaluations.end(),
-                       [](const CellEvaluation& evaluation) { return evaluation.failed(); });
-}
 
 // The document goes straight to the output device, each file as soon as it is evaluated.
 int writeJson(const QStringList& files, QTextStream& out, QTextStream& err)
@@ -58,16 +41,20 @@ int writeSeries(const QString& file, const CsvDialect& dialect, QTextStream& out
     return Success;
 }
 
+// Each file is evaluated and its row written before the next is read.
 int writeTable(const QStringList& files, const CsvDialect& dialect, QTextStream& out, QTextStream& err)
 {
-    const std::vector<CellEvaluation> evaluations = evaluateFiles(files);
-    out << resultsTable(evaluations, dialect);
-    for (const CellEvaluation& evaluation : evaluations) {
+    bool anyFailed = false;
+    out << resultsTableStart(dialect);
+    for (const QString& file : files) {
+        const CellEvaluation evaluation = evaluateCellFile(file);
+        out << resultsTableRow(evaluation, dialect);
         if (evaluation.failed()) err << *evaluation.error << u'\n';
         for (const QString& warning : evaluation.warnings)
             err << evaluation.file << ": " << warning << u'\n';
+        anyFailed = anyFailed || evaluation.failed();
     }
-    return anyFailed(evaluations) ? SomeFileFailed : Success;
+    return anyFailed ? SomeFileFailed : Success;
 }
 
 } // namespace

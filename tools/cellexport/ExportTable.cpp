@@ -62,13 +62,14 @@ QStringList rowFields(const CellEvaluation& evaluation, const CsvDialect& dialec
 
 } // namespace
 
-QString resultsTable(const std::vector<CellEvaluation>& evaluations, const CsvDialect& dialect)
+QString resultsTableStart(const CsvDialect& dialect)
 {
-    QString text = csvStart(dialect) + csvLine(headerFields(), dialect);
-    for (const CellEvaluation& evaluation : evaluations) {
-        if (!evaluation.failed()) text += csvLine(rowFields(evaluation, dialect), dialect);
-    }
-    return text;
+    return csvStart(dialect) + csvLine(headerFields(), dialect);
+}
+
+QString resultsTableRow(const CellEvaluation& evaluation, const CsvDialect& dialect)
+{
+    return evaluation.failed() ? QString() : csvLine(rowFields(evaluation, dialect), dialect);
 }
 
 } // namespace cellexport

@@ -4,15 +4,18 @@
 #include "tools/cellexport/CsvDialect.h"
 
 #include <QString>
-#include <vector>
 
 namespace cellexport {
 
-/// The results table of a series of tests for a spreadsheet: a header row, then one row per evaluated
-/// test in the given order (failed ones are left out): file, test number, series, date, time, concrete
-/// type and shape as the lists name them; for chambers 1..3 the dimensions, V, ΔV and Θ as the results
-/// grid shows them and the characteristic index; Θ̄ and the grade. A cell the grid leaves unwritten
-/// (an absent chamber's ΔV and Θ), and the index of a chamber without a result curve, is empty.
-QString resultsTable(const std::vector<CellEvaluation>& evaluations, const CsvDialect& dialect = {});
+/// The results table of a series of tests for a spreadsheet, written a test at a time: the start
+/// (the byte-order mark the dialect asks for and the header row), then one row per evaluated test:
+/// file, test number, series, date, time, concrete type and shape as the lists name them; for
+/// chambers 1..3 the dimensions, V, ΔV and Θ as the results grid shows them and the characteristic
+/// index; Θ̄ and the grade. A cell the grid leaves empty (an absent chamber's ΔV and Θ), and the index
+/// of a chamber without a characteristic point, is empty.
+QString resultsTableStart(const CsvDialect& dialect = {});
+
+/// The row of one test; a test that could not be evaluated has none (an empty text).
+QString resultsTableRow(const CellEvaluation& evaluation, const CsvDialect& dialect = {});
 
 } // namespace cellexport

@@ -27,7 +27,9 @@ CellEvaluation evaluated(const simulator::SimulatedTest& test, const QString& fi
 QList<QStringList> tableLines(const std::vector<CellEvaluation>& evaluations, bool decimalComma)
 {
     const cellexport::CsvDialect dialect = cellexport::csvDialect(decimalComma);
-    QString text = cellexport::resultsTable(evaluations, dialect);
+    QString text = cellexport::resultsTableStart(dialect);
+    for (const CellEvaluation& evaluation : evaluations)
+        text += cellexport::resultsTableRow(evaluation, dialect);
     if (decimalComma) text.remove(0, 1); // the byte-order mark
     QList<QStringList> lines;
     for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
