@@ -14,8 +14,12 @@ QStringList readTextLines(const QString& path)
 {
     QFile file(nativePath(path));
     if (!file.open(QIODevice::ReadOnly)) throw Error(messages::cannotOpenFile(path, file.errorString()));
-    const QString text = decodeWindows1251(file.readAll());
+    return textLines(file.readAll());
+}
 
+QStringList textLines(const QByteArray& bytes)
+{
+    const QString text = decodeWindows1251(bytes);
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
