@@ -21,6 +21,13 @@ private Q_SLOTS:
         QCOMPARE(platform::encodeWindows1251(QStringLiteral("日")), QByteArray("?"));
     }
 
+    void everyByteSurvivesTheRoundTrip()
+    {
+        QByteArray everyByte;
+        for (int byte = 0; byte < 256; ++byte) everyByte.append(static_cast<char>(byte));
+        QCOMPARE(platform::encodeWindows1251(platform::decodeWindows1251(everyByte)), everyByte);
+    }
+
     void lineBreaks_data()
     {
         QTest::addColumn<QByteArray>("content");
