@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo                       # JPEG pictures in the save dialog's preview (Qt's jpeg plugin)
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
   xvfb xauth                            # screenshots and runs without a display
+  clang libclang-rt-14-dev ccache       # the sanitizer build of the test command, and the fuzzers
 )
 
 missing=()

@@ -6,3 +6,4 @@ scripts/setup.sh
 scripts/build.sh
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+../scripts/test-sanitized.sh
