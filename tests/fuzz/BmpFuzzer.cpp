@@ -8,7 +8,6 @@
 
 #include <QByteArray>
 #include <QImage>
-
 #include <cstdint>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)

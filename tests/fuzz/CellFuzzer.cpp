@@ -17,7 +17,6 @@
 #include "ui/DecodedTest.h"
 
 #include <QByteArray>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -59,8 +58,8 @@ Program& program()
 void selectChamberAndReadCursor(Session& session)
 {
     const charts::ChamberFlags allShown{{true, true, true, true}};
-    const charts::ChamberSelection selection =
-        charts::SelectChamber(allShown, session.record, session.chartKind, session.curves, session.trackMaximum);
+    const charts::ChamberSelection selection = charts::SelectChamber(
+        allShown, session.record, session.chartKind, session.curves, session.trackMaximum);
     if (!selection.chamber) return;
     if (selection.slotRange) session.trackMaximum = selection.slotRange->maximum;
     for (const int slot : {selection.slotRange ? selection.slotRange->minimum : 0, session.trackMaximum})
@@ -129,14 +128,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Program& p = program();
-    const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray input =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype mark = input.indexOf(SecondFileMark);
     Session session;
     loadFile(p, session, input.left(mark < 0 ? input.size() : mark));
     if (mark >= 0) loadFile(p, session, input.mid(mark + SecondFileMark.size()));
 
-    for (const int testNumber : p.filledSlots) p.store.slot(testNumber).fill(0);
+    for (const int testNumber : p.filledSlots)
+        p.store.slot(testNumber).fill(0);
     p.filledSlots.clear();
     return 0;
 }

@@ -1,7 +1,6 @@
 #include "tests/fuzz/GuiApplication.h"
 
 #include <QGuiApplication>
-
 #include <cstdlib>
 
 namespace fuzzsupport {

@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QTextDocument>
-
 #include <cstdint>
 
 namespace {
@@ -32,8 +31,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QTextDocument& document = helpDocument();
     try {
         platform::loadRtfOrText(document, bytes);

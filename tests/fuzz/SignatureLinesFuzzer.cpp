@@ -9,13 +9,12 @@
 
 #include <QByteArray>
 #include <QStringList>
-
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QStringList lines = platform::textLines(bytes);
     const QString memoText = lines.join(u'\n');
     const QByteArray written = platform::encodeWindows1251(output::signatureFileText(memoText));

@@ -12,7 +12,6 @@
 #include <QDate>
 #include <QString>
 #include <QTime>
-
 #include <cstdint>
 
 namespace {
