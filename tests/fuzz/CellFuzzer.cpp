@@ -1,8 +1,8 @@
 // ".cell" bytes through everything the program does with a test file: the reader's checks, the overlay
 // onto the test's slot, the decode with smoothing and the results grid, the characteristic points and
-// result curves, and the chart kinds with their chamber selection and cursor. An input is one file, or
-// two with SecondFileMark between them: the second is loaded after the first as the main window loads
-// it, over the first's slot when the test numbers agree.
+// result curves, the chart kinds with their chamber selection and cursor, and the evaluation cellexport
+// prints. An input is one file, or two with SecondFileMark between them: the second is loaded after the
+// first as the main window loads it, over the first's slot when the test numbers agree.
 
 #include "chartengine/Chart.h"
 #include "charts/ChamberSelection.h"
@@ -14,12 +14,14 @@
 #include "records/RecordStore.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/GuiApplication.h"
+#include "tools/cellexport/CellEvaluation.h"
 #include "ui/DecodedTest.h"
 
 #include <QByteArray>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -41,6 +43,7 @@ struct Program {
     records::RecordStore store;
     records::ReadBuffer buffer{};
     records::Slot candidate{};
+    records::Slot alone{};
     chartengine::Chart chart;
     std::vector<int> filledSlots;
 
@@ -86,8 +89,28 @@ void drawSelectedKind(Program& p, Session& session, std::uint16_t testNumber)
     }
 }
 
+template <typename Values> bool sameBits(const Values& a, const Values& b)
+{
+    return std::memcmp(&a, &b, sizeof(Values)) == 0;
+}
+
+/// cellexport evaluates a file alone in a zero slot, as the window decodes the first file it loads: both
+/// must refuse the same files and show the same texts, grid and smoothed temperatures.
+void compareWithExport(Program& p, const QByteArray& file, const std::optional<DecodedTest>& shown)
+{
+    p.alone.fill(0);
+    std::memcpy(p.alone.data(), file.constData(), static_cast<std::size_t>(file.size()));
+    const cellexport::CellEvaluation evaluation = cellexport::evaluateSlot(FileName, p.alone);
+    FUZZ_CHECK(evaluation.failed() == !shown);
+    if (!shown) return;
+    FUZZ_CHECK(evaluation.texts.timeText == shown->texts.timeText);
+    FUZZ_CHECK(evaluation.texts.dateText == shown->texts.dateText);
+    FUZZ_CHECK(evaluation.grid.cells == shown->grid.cells);
+    FUZZ_CHECK(sameBits(evaluation.record.ChamberTemperature, shown->record.ChamberTemperature));
+}
+
 /// Loads one file as the main window does; a file it refuses changes nothing.
-void loadFile(Program& p, Session& session, const QByteArray& file)
+void loadFile(Program& p, Session& session, const QByteArray& file, bool firstLoad)
 {
     // The reader refuses a longer file by its size before it reads a byte.
     if (file.size() > records::SlotSize) return;
@@ -104,15 +127,18 @@ void loadFile(Program& p, Session& session, const QByteArray& file)
     FUZZ_CHECK(std::memcmp(p.candidate.data(), file.constData(), static_cast<std::size_t>(file.size())) == 0);
     FUZZ_CHECK(std::equal(p.candidate.begin() + loaded.size, p.candidate.end(), slot.begin() + loaded.size));
 
-    DecodedTest decoded;
+    // An invalid time or date, or a sample without volume, is refused with a message.
+    std::optional<DecodedTest> decoded;
     try {
         decoded = decodeTest(p.candidate, session.record);
     } catch (const platform::Error&) {
-        return; // an invalid time or date, or a sample without volume: the window shows the message
     }
+    if (firstLoad) compareWithExport(p, file, decoded);
+    if (!decoded) return;
+
     slot = p.candidate;
     p.filledSlots.push_back(loaded.testNumber);
-    session.record = decoded.record;
+    session.record = decoded->record;
     drawSelectedKind(p, session, loaded.testNumber);
 }
 
@@ -132,8 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype mark = input.indexOf(SecondFileMark);
     Session session;
-    loadFile(p, session, input.left(mark < 0 ? input.size() : mark));
-    if (mark >= 0) loadFile(p, session, input.mid(mark + SecondFileMark.size()));
+    loadFile(p, session, input.left(mark < 0 ? input.size() : mark), true);
+    if (mark >= 0) loadFile(p, session, input.mid(mark + SecondFileMark.size()), false);
 
     for (const int testNumber : p.filledSlots)
         p.store.slot(testNumber).fill(0);
