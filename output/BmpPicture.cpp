@@ -42,7 +42,11 @@ QImage loadBmpPicture(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    return decodeBmpPicture(file.readAll());
+}
+
+QImage decodeBmpPicture(QByteArray bytes)
+{
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");

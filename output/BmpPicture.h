@@ -10,4 +10,8 @@ namespace output {
 /// platform::Error("Bitmap image is not valid") when its content is not a whole BMP picture.
 QImage loadBmpPicture(const QString& path);
 
+/// The picture of a BMP file's bytes. Throws platform::Error("Bitmap image is not valid") when they
+/// are not a whole BMP picture.
+QImage decodeBmpPicture(QByteArray bytes);
+
 } // namespace output

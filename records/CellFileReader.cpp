@@ -46,7 +46,11 @@ LoadedFile readCellFile(const QString& path, ReadBuffer& buffer)
     if (more < 0) throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
     if (more > 0)
         throw platform::Error(messages::fileTooLong(path, file.isSequential() ? -1 : file.size()));
+    return acceptCellFile(path, buffer, size);
+}
 
+LoadedFile acceptCellFile(const QString& path, const ReadBuffer& buffer, qint64 size)
+{
     if (size < 2) throw platform::Error(messages::fileTooShort(path, size));
     const std::uint16_t testNumber = bytes::u16(buffer, layout::TestNumber);
     if (!RecordStore::holdsTestNumber(testNumber))

@@ -21,6 +21,11 @@ struct LoadedFile {
 /// buffer's contents are unspecified and nothing else is touched.
 LoadedFile readCellFile(const QString& path, ReadBuffer& buffer);
 
+/// The checks of a file of `size` bytes (0..10001) read whole into `buffer`, the reader's last step: at
+/// least the two bytes of the test number, and a number in 1..999. Throws platform::Error naming `path`
+/// as readCellFile does.
+LoadedFile acceptCellFile(const QString& path, const ReadBuffer& buffer, qint64 size);
+
 /// Copies the first `size` bytes of the buffer to the same positions of the slot; the slot's tail
 /// (positions size..10000) keeps what it held. `size` is clamped to 0..10001.
 void overlayFile(Slot& slot, const ReadBuffer& buffer, int size);

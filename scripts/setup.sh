@@ -16,6 +16,7 @@ packages=(
   poppler-utils                         # the tests read printed and saved PDFs back
   locales                               # the users' ru_RU.UTF-8, in which the suite runs a second time
   python3 python3-numpy time            # the CSV read back in the tests; scripts/bench.sh and its Python peer
+  clang libclang-rt-14-dev ccache       # the sanitizer build of the test command, and the fuzzers
 )
 
 missing=()

@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 scripts/with-cups.sh scripts/run-suite.sh build
+scripts/with-cups.sh scripts/test-sanitized.sh
 scripts/test-package.sh

@@ -27,7 +27,7 @@ QTextCharFormat formatOf(const QTextDocument& document, const QString& fragment)
     return cursor.charFormat();
 }
 
-const QString paragraph(QChar(QChar::ParagraphSeparator));
+const QString paragraph{QChar(QChar::ParagraphSeparator)};
 
 } // namespace
 
