@@ -124,6 +124,9 @@ private Q_SLOTS:
         QTest::newRow("tiny") << 1e-7;
         QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min();
         QTest::newRow("all seventeen digits") << 0.1 + 0.2;
+        QTest::newRow("seventeen digits around the point") << -19.661834494367934;
+        QTest::newRow("seventeen digits in exponent form") << 1.2345678901234567e-5;
+        QTest::newRow("seventeen digits, as long plain as with exponent") << 0.00012345678901234567;
         QTest::newRow("half above 2^52") << 4503599627370495.5;
         QTest::newRow("not a number") << std::nan("");
         QTest::newRow("infinity") << Infinity;
