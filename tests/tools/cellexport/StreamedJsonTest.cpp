@@ -40,15 +40,12 @@ QByteArray streamedNumbers(const std::vector<double>& values)
     return text + ']';
 }
 
-/// What a writer puts on a buffer.
+/// What a writer writes.
 template <typename Write> QByteArray streamed(Write write)
 {
-    QBuffer text;
-    text.open(QIODevice::WriteOnly);
-    cellexport::JsonWriter json(text);
+    cellexport::JsonWriter json;
     write(json);
-    json.finish();
-    return text.data();
+    return QByteArray(json.text().data(), static_cast<qsizetype>(json.text().size()));
 }
 
 /// Decimal-looking values over many magnitudes, random bit patterns, and whole numbers beyond 2^53.
@@ -290,6 +287,12 @@ private Q_SLOTS:
                    .add(QStringLiteral("back\\slash\tand tab.cell"), cube(14))
                    .add(QString::fromUcs4(U"😀 missing.cell"), QByteArray());
         QTest::newRow("no files") << FileSet();
+
+        // More files than are evaluated at a time on all cores, so the same memory takes several in turn.
+        FileSet many;
+        for (std::uint16_t number = 20; number < 40; ++number)
+            many.add(QStringLiteral("test_%1.cell").arg(number), cube(number));
+        QTest::newRow("many files") << many;
     }
 
     void files()
