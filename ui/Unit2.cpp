@@ -141,8 +141,6 @@ void TForm2::buildTable()
 {
     StringGrid1 = ui::place(new ui::ReportGrid(output::ReportRows, output::ReportColumns, this),
                             QStringLiteral("StringGrid1"), 40, 504, 961, 72);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
     // A section is the column's 86 pixels plus the rule the grid draws on its right.
     StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
     StringGrid1->horizontalHeader()->setDefaultSectionSize(output::ReportColumnPitch);
