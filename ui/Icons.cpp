@@ -22,8 +22,8 @@ namespace ui {
 
 namespace {
 
-/// Draws an SVG picture at a size the first time that size is asked for and keeps it: the menus'
-/// pictures are then drawn when a menu first opens, not while the program starts. Reporting no fixed
+/// Takes an SVG picture at a size (svgPicture) the first time that size is asked for and keeps it: the
+/// menus' pictures are then drawn when a menu first opens, not while the program starts. Reporting no fixed
 /// sizes lets a window system ask for the sizes it wants of the program's icon.
 class SvgIconEngine final : public QIconEngine {
 public:
