@@ -16,8 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FROSTDIL_PACKAGE_NAME frostdil)
 file(READ ${CMAKE_CURRENT_SOURCE_DIR}/description-frostdil.txt CPACK_DEBIAN_FROSTDIL_DESCRIPTION)
 # The windows are laid out for the Liberation faces; Qt's translations put the platform's own dialogs
-# into Russian like the rest of the program, whatever the session's language.
-set(CPACK_DEBIAN_FROSTDIL_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# into Russian like the rest of the program, whatever the session's language. The CUPS client is loaded
+# on the first print, so dpkg-shlibdeps does not see it.
+set(CPACK_DEBIAN_FROSTDIL_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2")
 set(CPACK_DEBIAN_FROSTDIL_PACKAGE_SUGGESTS frostdil-simulator)
 
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_NAME frostdil-simulator)

@@ -1,9 +1,9 @@
 #include "platform/PrintQueue.h"
 
+#include "platform/CupsClient.h"
 #include "platform/Error.h"
 #include "platform/Messages.h"
 
-#include <cups/cups.h>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -12,82 +12,102 @@ namespace platform {
 namespace {
 
 struct IppDelete {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t* ipp) const { cupsClient().ippDelete(ipp); }
 };
 using IppMessage = std::unique_ptr<ipp_t, IppDelete>;
 
+// The print system's client for a job on `queue`; every helper below then finds it loaded.
+const CupsClient& clientFor(const QString& queue)
+{
+    try {
+        return cupsClient();
+    } catch (const Error& error) {
+        throw Error(messages::cannotPrint(queue, error.message()));
+    }
+}
+
 QString lastCupsError()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    const CupsClient& cups = cupsClient();
+    return QString::fromUtf8(cups.cupsLastErrorString());
 }
 
 // The options of `queue` saved with lpoptions (server defaults apply on their own), then `options`.
 int jobOptions(const QByteArray& queue, const QByteArray& instance, const QList<PrintOption>& options,
                cups_option_t** result)
 {
+    const CupsClient& cups = cupsClient();
     int count = 0;
-    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
-                                             instance.isEmpty() ? nullptr : instance.constData())) {
+    if (cups_dest_t* dest = cups.cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                                  instance.isEmpty() ? nullptr : instance.constData())) {
         for (int i = 0; i < dest->num_options; ++i)
-            count = cupsAddOption(dest->options[i].name, dest->options[i].value, count, result);
-        cupsFreeDests(1, dest);
+            count = cups.cupsAddOption(dest->options[i].name, dest->options[i].value, count, result);
+        cups.cupsFreeDests(1, dest);
     }
     for (const PrintOption& option : options)
-        count = cupsAddOption(option.first.toUtf8().constData(), option.second.toUtf8().constData(), count,
-                              result);
+        count = cups.cupsAddOption(option.first.toUtf8().constData(), option.second.toUtf8().constData(),
+                                   count, result);
     return count;
 }
 
 bool sendDocument(const QByteArray& queue, int id, const QByteArray& title, const QByteArray& pdf)
 {
-    return cupsStartDocument(CUPS_HTTP_DEFAULT, queue.constData(), id, title.constData(), CUPS_FORMAT_PDF,
-                             1) == HTTP_STATUS_CONTINUE &&
-           cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), static_cast<size_t>(pdf.size())) ==
+    const CupsClient& cups = cupsClient();
+    return cups.cupsStartDocument(CUPS_HTTP_DEFAULT, queue.constData(), id, title.constData(),
+                                  CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
+           cups.cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), static_cast<size_t>(pdf.size())) ==
                HTTP_STATUS_CONTINUE &&
-           cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) == IPP_STATUS_OK;
+           cups.cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) == IPP_STATUS_OK;
 }
 
 // Asks the print system for `wanted` attributes of the object at `uri` (a job or a printer).
 IppMessage attributes(ipp_op_t operation, const char* uriName, const QByteArray& uri,
                       std::initializer_list<const char*> wanted)
 {
-    ipp_t* request = ippNewRequest(operation);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(wanted.size()), nullptr, wanted.begin());
-    IppMessage response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
-    if (response && ippGetStatusCode(response.get()) >= IPP_STATUS_REDIRECTION_OTHER_SITE) response.reset();
+    const CupsClient& cups = cupsClient();
+    ipp_t* request = cups.ippNewRequest(operation);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.constData());
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                      cups.cupsUser());
+    cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(wanted.size()), nullptr, wanted.begin());
+    IppMessage response(cups.cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    if (response && cups.ippGetStatusCode(response.get()) >= IPP_STATUS_REDIRECTION_OTHER_SITE)
+        response.reset();
     return response;
 }
 
 QByteArray localUri(const char* resource, const QByteArray& name)
 {
+    const CupsClient& cups = cupsClient();
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), resource,
-                     name.constData());
+    cups.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups.ippPort(),
+                          resource, name.constData());
     return uri;
 }
 
 int enumValue(ipp_t* message, const char* name)
 {
-    ipp_attribute_t* attribute = ippFindAttribute(message, name, IPP_TAG_ENUM);
-    return attribute ? ippGetInteger(attribute, 0) : 0;
+    const CupsClient& cups = cupsClient();
+    ipp_attribute_t* attribute = cups.ippFindAttribute(message, name, IPP_TAG_ENUM);
+    return attribute ? cups.ippGetInteger(attribute, 0) : 0;
 }
 
 QStringList keywords(ipp_t* message, const char* name)
 {
+    const CupsClient& cups = cupsClient();
     QStringList values;
-    if (ipp_attribute_t* attribute = ippFindAttribute(message, name, IPP_TAG_KEYWORD))
-        for (int i = 0; i < ippGetCount(attribute); ++i)
-            values << QString::fromUtf8(ippGetString(attribute, i, nullptr));
+    if (ipp_attribute_t* attribute = cups.ippFindAttribute(message, name, IPP_TAG_KEYWORD))
+        for (int i = 0; i < cups.ippGetCount(attribute); ++i)
+            values << QString::fromUtf8(cups.ippGetString(attribute, i, nullptr));
     return values;
 }
 
 QString text(ipp_t* message, const char* name)
 {
-    ipp_attribute_t* attribute = ippFindAttribute(message, name, IPP_TAG_TEXT);
-    return attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)).trimmed() : QString();
+    const CupsClient& cups = cupsClient();
+    ipp_attribute_t* attribute = cups.ippFindAttribute(message, name, IPP_TAG_TEXT);
+    return attribute ? QString::fromUtf8(cups.ippGetString(attribute, 0, nullptr)).trimmed() : QString();
 }
 
 // A job waiting on a stopped printer (paused, or stopped by a failed job under the default error
@@ -137,6 +157,7 @@ QString endText(JobEnd end)
 PrintJob submitPdfJob(const QString& queue, const QString& title, const QByteArray& pdf,
                       const QList<PrintOption>& options)
 {
+    const CupsClient& cups = clientFor(queue);
     // A job goes to the queue; an instance ("queue/instance") only lends its saved options.
     const QByteArray destination = queue.section(u'/', 0, 0).toUtf8();
     const QByteArray instance = queue.section(u'/', 1).toUtf8();
@@ -144,14 +165,14 @@ PrintJob submitPdfJob(const QString& queue, const QString& title, const QByteArr
 
     cups_option_t* cupsOptions = nullptr;
     const int optionCount = jobOptions(destination, instance, options, &cupsOptions);
-    const int id =
-        cupsCreateJob(CUPS_HTTP_DEFAULT, destination.constData(), name.constData(), optionCount, cupsOptions);
-    cupsFreeOptions(optionCount, cupsOptions);
+    const int id = cups.cupsCreateJob(CUPS_HTTP_DEFAULT, destination.constData(), name.constData(),
+                                      optionCount, cupsOptions);
+    cups.cupsFreeOptions(optionCount, cupsOptions);
     if (id == 0) throw Error(messages::cannotPrint(queue, lastCupsError()));
 
     if (!sendDocument(destination, id, name, pdf)) {
         const QString reason = lastCupsError();
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, destination.constData(), id, 0);
+        cups.cupsCancelJob2(CUPS_HTTP_DEFAULT, destination.constData(), id, 0);
         throw Error(messages::cannotPrint(queue, reason));
     }
     return {queue, title, id};
@@ -159,6 +180,11 @@ PrintJob submitPdfJob(const QString& queue, const QString& title, const QByteArr
 
 JobState printJobState(const PrintJob& job)
 {
+    try {
+        cupsClient();
+    } catch (const Error&) {
+        return {}; // the print system cannot be asked
+    }
     const IppMessage response =
         attributes(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", localUri("/jobs/%s", QByteArray::number(job.id)),
                    {"job-state", "job-state-reasons", "job-printer-state-message"});

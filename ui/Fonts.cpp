@@ -17,7 +17,9 @@ QFont uiFont(int pixelSize, bool bold)
 void loadFonts()
 {
     const QString family = QString::fromLatin1(FaceFamily);
-    if (QFontDatabase::hasFamily(family)) return;
+    // The list as it stands: hasFamily() would first have fontconfig resolve the name as an alias, a
+    // million instructions of every start for a name that is no alias.
+    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive)) return;
     // Debian's fonts-liberation puts the files here.
     const QDir folder(QStringLiteral("/usr/share/fonts/truetype/liberation"));
     for (const QString& file : folder.entryList({QStringLiteral("LiberationSans-*.ttf")}, QDir::Files))

@@ -1,11 +1,14 @@
 #include "ui/ReportGrid.h"
 
+#include "ui/HeaderlessGrid.h"
+
 #include <QPainter>
 
 namespace ui {
 
-ReportGrid::ReportGrid(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent)
+ReportGrid::ReportGrid(int rows, int columns, QWidget* parent) : QTableWidget(parent)
 {
+    hideHeadersThenSize(*this, rows, columns);
     setShowGrid(false);
 }
 

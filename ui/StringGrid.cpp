@@ -1,8 +1,13 @@
 #include "ui/StringGrid.h"
 
+#include "ui/HeaderlessGrid.h"
+
 namespace ui {
 
-StringGrid::StringGrid(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {}
+StringGrid::StringGrid(int rows, int columns, QWidget* parent) : QTableWidget(parent)
+{
+    hideHeadersThenSize(*this, rows, columns);
+}
 
 bool StringGrid::wouldLeave(CursorAction cursorAction) const
 {

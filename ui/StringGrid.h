@@ -6,7 +6,8 @@ namespace ui {
 
 /// A grid of editable texts that the keyboard can leave. Tab and Shift+Tab move from cell to cell, as
 /// in a spreadsheet, also while a cell is being edited; Tab on the last cell and Shift+Tab on the first
-/// pass the focus on to the next or previous control of the window instead of wrapping around.
+/// pass the focus on to the next or previous control of the window instead of wrapping around. It has
+/// no row and column headers.
 class StringGrid final : public QTableWidget {
     Q_OBJECT
 

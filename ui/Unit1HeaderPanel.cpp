@@ -164,8 +164,6 @@ void TForm1::buildHeaderPanel(QWidget* client)
 
     StringGrid1 = place(new ui::StringGrid(GridRows, GridColumns, panel), QStringLiteral("StringGrid1"), 79,
                         96, 724, 67);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);
     StringGrid1->verticalHeader()->setDefaultSectionSize(GridRowHeight);

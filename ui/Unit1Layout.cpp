@@ -113,7 +113,7 @@ void TForm1::buildToolBar(QWidget* client)
     Image5 =
         place(new QLabel(client), QStringLiteral("Image5"), LogoRight - LogoWidth, 1, LogoWidth, shownHeight);
     Image5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Image5->setPixmap(ui::renderSvg(QStringLiteral(":/icons/logo.svg"), QSize(shownWidth, shownHeight)));
+    Image5->setPixmap(ui::svgPicture(QStringLiteral(":/icons/logo.svg"), QSize(shownWidth, shownHeight)));
 }
 
 void TForm1::buildChartArea(QWidget* client)

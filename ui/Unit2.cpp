@@ -9,6 +9,7 @@
 #include "platform/Error.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
+#include "ui/DeferredPicture.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/PagePrinting.h"
@@ -106,10 +107,10 @@ TForm2::TForm2(ProgramState& state, QWidget* parent)
     Label2 = titleLabel(this, QStringLiteral("Label2"), QStringLiteral("ГОСТ 10060.3-95"), 416, 32, 142, 20);
 
     Image1 = ui::place(new QLabel(this), QStringLiteral("Image1"), 144, 56, 0, 0);
-    Image3 = ui::place(new QLabel(this), QStringLiteral("Image3"), 22, 441, 18, 137);
-    Image3->setPixmap(QPixmap::fromImage(output::reportRowNumbers(font)));
-    Image2 = ui::place(new QLabel(this), QStringLiteral("Image2"), 37, 440, 962, 65);
-    Image2->setPixmap(QPixmap::fromImage(output::reportColumnHeadings(font)));
+    Image3 = ui::place(new ui::DeferredPicture([font] { return output::reportRowNumbers(font); }, this),
+                       QStringLiteral("Image3"), 22, 441, 18, 137);
+    Image2 = ui::place(new ui::DeferredPicture([font] { return output::reportColumnHeadings(font); }, this),
+                       QStringLiteral("Image2"), 37, 440, 962, 65);
 
     buildTable();
 
@@ -140,8 +141,6 @@ void TForm2::buildTable()
 {
     StringGrid1 = ui::place(new ui::ReportGrid(output::ReportRows, output::ReportColumns, this),
                             QStringLiteral("StringGrid1"), 40, 504, 961, 72);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
     // A section is the column's 86 pixels plus the rule the grid draws on its right.
     StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
     StringGrid1->horizontalHeader()->setDefaultSectionSize(output::ReportColumnPitch);

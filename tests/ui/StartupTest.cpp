@@ -4,11 +4,22 @@
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+namespace {
+
+bool printSystemLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libcups.so");
+}
+
+} // namespace
 
 class StartupTest final : public QObject {
     Q_OBJECT
@@ -32,6 +43,15 @@ private Q_SLOTS:
         QVERIFY(windows->Form4.isHidden());
         QVERIFY(windows->Form5.isHidden());
         QCOMPARE(windows->State.ProgramFolder, windows->Form1.Edit7->text());
+    }
+
+    // The print system's client library and the libraries it draws in are loaded by the first print
+    // job, not by every start (no test of this program prints).
+    void startingLoadsNoPrintSystemLibrary()
+    {
+        const auto windows = std::make_unique<ui::ProgramWindows>();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows->Form1));
+        QVERIFY(!printSystemLoaded());
     }
 
     // Title bars, the task bar and the window switcher show the desktop entry's icon for every window.

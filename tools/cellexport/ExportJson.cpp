@@ -3,6 +3,11 @@
 #include "platform/Index.h"
 #include "processing/GradeNames.h"
 #include "records/WordScaling.h"
+#include "tools/cellexport/MadeInOrder.h"
+
+#include <QFileDevice>
+#include <QThread>
+#include <algorithm>
 
 namespace cellexport {
 
@@ -177,19 +182,33 @@ void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation)
 ExportOutcome exportTests(const QStringList& paths, QIODevice& out)
 {
     ExportOutcome outcome;
-    JsonWriter json(out);
-    json.beginObject();
-    json.key("tests");
-    json.beginArray();
-    for (const QString& path : paths) {
-        const CellEvaluation evaluation = evaluateCellFile(path);
-        writeEvaluation(json, evaluation);
-        outcome.anyFileFailed = outcome.anyFileFailed || evaluation.failed();
-    }
-    json.endArray();
-    json.endObject();
-    json.raw("\n");
-    outcome.written = json.finish();
+    const auto write = [&](std::string_view text) {
+        // A device that refused text once gets no more.
+        outcome.written = outcome.written && out.write(text.data(), static_cast<qint64>(text.size())) ==
+                                                 static_cast<qint64>(text.size());
+    };
+    struct WrittenTest {
+        JsonWriter json;
+        bool failed = false;
+    };
+    // The next files are read, evaluated and written into memory on every core while one is output.
+    const int cores = std::max(1, QThread::idealThreadCount());
+    write("{\"tests\":[");
+    makeInOrder<WrittenTest>(
+        static_cast<int>(paths.size()), cores - 1, 4 * cores,
+        [&](int index, WrittenTest& test) {
+            const CellEvaluation evaluation = evaluateCellFile(paths[index]);
+            test.json.clear();
+            writeEvaluation(test.json, evaluation);
+            test.failed = evaluation.failed();
+        },
+        [&](int index, const WrittenTest& test) {
+            if (index > 0) write(",");
+            write(test.json.text());
+            outcome.anyFileFailed = outcome.anyFileFailed || test.failed;
+        });
+    write("]}\n");
+    if (auto* file = qobject_cast<QFileDevice*>(&out); file && !file->flush()) outcome.written = false;
     return outcome;
 }
 

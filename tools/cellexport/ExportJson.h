@@ -21,8 +21,9 @@ struct ExportOutcome {
     bool written = true;        ///< false when the device refused some of the text
 };
 
-/// Writes {"tests": [...]} and a line end to `out`, one object per file in the given order. Each file
-/// is read, evaluated and written before the next is read, so memory does not grow with the files.
+/// Writes {"tests": [...]} and a line end to `out`, one object per file in the given order, each as
+/// soon as it and the ones before it are evaluated. A few files at a time are evaluated on all the
+/// cores, so memory does not grow with the files; a file's text is written to `out` whole.
 ExportOutcome exportTests(const QStringList& paths, QIODevice& out);
 
 } // namespace cellexport

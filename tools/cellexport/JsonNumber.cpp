@@ -1,7 +1,12 @@
 #include "tools/cellexport/JsonNumber.h"
 
+#include "tools/cellexport/ShortestDecimal.h"
+
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace cellexport {
@@ -10,36 +15,19 @@ namespace {
 
 constexpr double LargestExactWhole = 9007199254740992.0; // 2^53
 
-/// Turns the exponent form "-d.ddde+XX" at out..last into the plain form, the digits followed by zeros,
-/// when that is not longer. Above 2^53 every double is whole, so the digits never reach past the point.
-char* plainWhenNotLonger(char* out, char* last)
-{
-    char* const digitsStart = out + (*out == '-' ? 1 : 0);
-    char* const e =
-        static_cast<char*>(std::memchr(digitsStart, 'e', static_cast<std::size_t>(last - digitsStart)));
-    int exponent = 0;
-    std::from_chars(e + 2, last, exponent); // "e+" precedes the exponent of a magnitude above 1
-    char digits[JsonNumberRoom];
-    int count = 0;
-    for (const char* p = digitsStart; p < e; ++p)
-        if (*p != '.') digits[count++] = *p;
-    const long plainLength = exponent + 1;
-    if (plainLength < count || plainLength > last - digitsStart) return last;
-    std::memcpy(digitsStart, digits, static_cast<std::size_t>(count));
-    std::memset(digitsStart + count, '0', static_cast<std::size_t>(plainLength - count));
-    return digitsStart + plainLength;
-}
-
 /// Writes `value` when it is a whole number of thousandths below 2^31 of them, as the device's volume
 /// changes and temperatures are. That decimal reads back as `value` and, with at most ten digits, no
-/// other one as short does; integer arithmetic writes it several times faster than std::to_chars finds it.
+/// other one as short does; integer arithmetic writes it faster than the shortest decimal is found.
 /// Returns nullptr for any other value.
 char* writeThousandths(char* out, double value)
 {
     const double scaled = value * 1000.0;
     if (!(std::fabs(scaled) < 2147483648.0)) return nullptr;
     const auto thousandths = static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
-    if (static_cast<double>(thousandths) / 1000.0 != value) return nullptr;
+    // Most other values are far from a thousandth: they are turned away before the slow division.
+    if (std::fabs(scaled - static_cast<double>(thousandths)) > 0.001 ||
+        static_cast<double>(thousandths) / 1000.0 != value)
+        return nullptr;
     if (thousandths < 0) *out++ = '-';
     const auto magnitude = static_cast<unsigned long long>(thousandths < 0 ? -thousandths : thousandths);
     out = std::to_chars(out, out + JsonNumberRoom, magnitude / 1000).ptr;
@@ -54,6 +42,100 @@ char* writeThousandths(char* out, double value)
     return out + length;
 }
 
+constexpr int SignificandDigits = 17; // the most a shortest decimal of a double has
+
+constexpr auto PowersOfTen = [] {
+    std::array<std::uint64_t, SignificandDigits + 1> powers{1};
+    for (std::size_t i = 1; i < powers.size(); ++i)
+        powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+/// "00" to "99".
+constexpr auto DigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+void twoDigits(char* out, std::uint32_t n)
+{
+    std::memcpy(out, &DigitPairs[2 * n], 2);
+}
+
+/// The eight digits of n < 10^8, in pairs that do not wait for each other.
+void eightDigits(char* out, std::uint32_t n)
+{
+    const std::uint32_t upper = n / 10000;
+    const std::uint32_t lower = n % 10000;
+    twoDigits(out, upper / 100);
+    twoDigits(out + 2, upper % 100);
+    twoDigits(out + 4, lower / 100);
+    twoDigits(out + 6, lower % 100);
+}
+
+/// The SignificandDigits digits of n < 10^17, with leading zeros.
+void allDigits(char* out, std::uint64_t n)
+{
+    const std::uint64_t upper = n / PowersOfTen[8];
+    out[0] = static_cast<char>('0' + upper / PowersOfTen[8]);
+    eightDigits(out + 1, static_cast<std::uint32_t>(upper % PowersOfTen[8]));
+    eightDigits(out + 9, static_cast<std::uint32_t>(n % PowersOfTen[8]));
+}
+
+int digitCount(std::uint64_t n)
+{
+    const int estimate = (std::bit_width(n) * 1233) >> 12; // floor(log10 n) or one more
+    return estimate + (n >= PowersOfTen[static_cast<std::size_t>(estimate)] ? 1 : 0);
+}
+
+/// Writes significand × 10^exponent in plain form ("0.00012", "12.5", "1230000") or in exponent form
+/// ("1.2e-05", "1e+300"), whichever is shorter, the plain one when both are as long. The digits are
+/// copied as whole blocks of SignificandDigits, past the end of the text but within JsonNumberRoom.
+char* writeDecimal(char* out, Decimal decimal)
+{
+    char all[2 * SignificandDigits]{}; // a block copied from any of the first places stays inside
+    allDigits(all, decimal.significand);
+    const int count = digitCount(decimal.significand);
+    const char* const digits = all + SignificandDigits - count;
+    const int point = count + decimal.exponent; // digits before the decimal point in plain form
+    const int scientific = point - 1;           // the exponent of the exponent form
+    const int plainLength = point <= 0 ? count + 2 - point : std::max(count, point) + (point < count ? 1 : 0);
+    const int exponentLength =
+        count + (count > 1 ? 1 : 0) + 2 + (scientific >= 100 || scientific <= -100 ? 3 : 2);
+    if (plainLength <= exponentLength) {
+        if (point <= 0) {
+            // "0." and zeros before the digits: at most three, or the exponent form would be shorter.
+            std::memcpy(out, "0.000000", 8);
+            std::memcpy(out + 2 - point, digits, SignificandDigits);
+        } else if (point < count) {
+            std::memcpy(out, digits, SignificandDigits);
+            out[point] = '.';
+            std::memcpy(out + point + 1, digits + point, SignificandDigits - 1);
+        } else {
+            // A whole number: the digits, then zeros up to the point.
+            std::memcpy(out, digits, SignificandDigits);
+            std::memset(out + count, '0', static_cast<std::size_t>(point - count));
+        }
+        return out + plainLength;
+    }
+    out[0] = digits[0];
+    char* end = out + 1;
+    if (count > 1) {
+        *end++ = '.';
+        std::memcpy(end, digits + 1, SignificandDigits - 1);
+        end += count - 1;
+    }
+    *end++ = 'e';
+    *end++ = scientific < 0 ? '-' : '+';
+    const int magnitude = scientific < 0 ? -scientific : scientific;
+    if (magnitude < 10) *end++ = '0';
+    return std::to_chars(end, end + 3, magnitude).ptr;
+}
+
 } // namespace
 
 char* writeJsonNumber(char* out, double value)
@@ -63,15 +145,13 @@ char* writeJsonNumber(char* out, double value)
         return out + 4;
     }
     const double magnitude = std::fabs(value);
-    if (magnitude > LargestExactWhole) {
-        // std::to_chars would spell a long plain form out to the last binary digit.
-        char* const last = std::to_chars(out, out + JsonNumberRoom, value, std::chars_format::scientific).ptr;
-        return plainWhenNotLonger(out, last);
+    if (magnitude <= LargestExactWhole) {
+        const auto whole = static_cast<long long>(value); // exact up to 2^53
+        if (static_cast<double>(whole) == value) return writeJsonInteger(out, whole);
+        if (char* const end = writeThousandths(out, value)) return end;
     }
-    const auto whole = static_cast<long long>(value); // exact up to 2^53
-    if (static_cast<double>(whole) == value) return writeJsonInteger(out, whole);
-    if (char* const end = writeThousandths(out, value)) return end;
-    return std::to_chars(out, out + JsonNumberRoom, value).ptr;
+    if (value < 0) *out++ = '-';
+    return writeDecimal(out, shortestDecimal(magnitude));
 }
 
 char* writeJsonInteger(char* out, long long value)

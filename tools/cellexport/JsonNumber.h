@@ -4,8 +4,9 @@
 
 namespace cellexport {
 
-/// Room a number text can take: a sign, 17 digits, a point and an exponent, or a 20-digit padded whole.
-inline constexpr std::size_t JsonNumberRoom = 32;
+/// Room a number is written in: its text (at most a sign, 17 digits, a point and an exponent, 24
+/// characters) and the whole blocks of digits the writer copies past the text's end (34 at most).
+inline constexpr std::size_t JsonNumberRoom = 40;
 
 /// Writes the JSON text of `value` at `out` (which has JsonNumberRoom bytes) and returns the end.
 /// The same text Qt's JSON writer gives: a whole number up to 2^53 in magnitude as an integer ("-0"

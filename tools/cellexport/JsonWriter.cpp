@@ -2,14 +2,15 @@
 
 #include "tools/cellexport/JsonNumber.h"
 
-#include <QFileDevice>
+#include <algorithm>
 #include <cstring>
 
 namespace cellexport {
 
 namespace {
 
-constexpr std::size_t LongestEscape = 6; // "\u001f"
+constexpr std::size_t LongestEscape = 6;           // "\u001f"
+constexpr std::size_t InitialCapacity = 64 * 1024; // more than the text of one test
 
 char hexDigit(unsigned nibble)
 {
@@ -18,17 +19,18 @@ char hexDigit(unsigned nibble)
 
 } // namespace
 
-JsonWriter::JsonWriter(QIODevice& device)
-    : m_device(device), m_buffer(std::make_unique_for_overwrite<char[]>(Capacity))
+JsonWriter::JsonWriter()
+    : m_buffer(std::make_unique_for_overwrite<char[]>(InitialCapacity)), m_capacity(InitialCapacity)
 {
 }
 
-void JsonWriter::drain()
+void JsonWriter::grow(std::size_t bytes)
 {
-    if (m_used == 0) return;
-    if (m_device.write(m_buffer.get(), static_cast<qint64>(m_used)) != static_cast<qint64>(m_used))
-        m_failed = true;
-    m_used = 0;
+    const std::size_t capacity = std::max(2 * m_capacity, m_used + bytes);
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    std::memcpy(buffer.get(), m_buffer.get(), m_used);
+    m_buffer = std::move(buffer);
+    m_capacity = capacity;
 }
 
 void JsonWriter::beginObject()
@@ -103,11 +105,11 @@ void JsonWriter::null()
     m_afterValue = true;
 }
 
-void JsonWriter::raw(std::string_view text)
+void JsonWriter::raw(std::string_view ascii)
 {
-    reserve(text.size());
-    std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
-    m_used += text.size();
+    reserve(ascii.size());
+    std::memcpy(m_buffer.get() + m_used, ascii.data(), ascii.size());
+    m_used += ascii.size();
 }
 
 void JsonWriter::putString(const QString& text)
@@ -176,13 +178,6 @@ void JsonWriter::putString(const QString& text)
     }
     reserve(1);
     put('"');
-}
-
-bool JsonWriter::finish()
-{
-    drain();
-    if (auto* file = qobject_cast<QFileDevice*>(&m_device); file && !file->flush()) m_failed = true;
-    return !m_failed;
 }
 
 } // namespace cellexport

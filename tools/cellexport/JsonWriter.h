@@ -5,18 +5,15 @@
 #include <memory>
 #include <string_view>
 
-class QIODevice;
-
 namespace cellexport {
 
-/// Writes one compact JSON text straight into a buffer that goes to a device whenever it fills, so that
-/// a document of any length takes the same memory. Texts are written as Qt's JSON writer writes them:
-/// UTF-8, with '"', '\\' and control characters escaped ("\n", "\u001f"), and a lone surrogate as
-/// "\udxxx". Keys are written in the order given: a caller that wants the same text as a QJsonObject
-/// gives them in ascending order.
+/// Writes one compact JSON text into memory that grows as needed and is kept for the next text. Texts
+/// are written as Qt's JSON writer writes them: UTF-8, with '"', '\\' and control characters escaped
+/// ("\n", "\u001f"), and a lone surrogate as "\udxxx". Keys are written in the order given: a caller that
+/// wants the same text as a QJsonObject gives them in ascending order.
 class JsonWriter final {
 public:
-    explicit JsonWriter(QIODevice& device);
+    JsonWriter();
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
@@ -32,11 +29,14 @@ public:
     void value(const QString& text);
     void null();
 
-    /// Appends raw ASCII text (a line end after the document).
-    void raw(std::string_view text);
-
-    /// Hands everything written to the device and flushes a file. Returns false when any write failed.
-    bool finish();
+    /// What has been written since the start or the last clear().
+    std::string_view text() const { return {m_buffer.get(), m_used}; }
+    /// Starts another text in the same memory.
+    void clear()
+    {
+        m_used = 0;
+        m_afterValue = false;
+    }
 
 private:
     void separate()
@@ -47,18 +47,17 @@ private:
     }
     void reserve(std::size_t bytes)
     {
-        if (Capacity - m_used < bytes) drain();
+        if (m_capacity - m_used < bytes) grow(bytes);
     }
-    void drain();
+    void grow(std::size_t bytes);
+    void raw(std::string_view ascii);
     void put(char c) { m_buffer[m_used++] = c; }
     void putString(const QString& text);
 
-    static constexpr std::size_t Capacity = 64 * 1024;
-    QIODevice& m_device;
     std::unique_ptr<char[]> m_buffer;
+    std::size_t m_capacity = 0;
     std::size_t m_used = 0;
     bool m_afterValue = false; // the next value or key needs a comma before it
-    bool m_failed = false;
 };
 
 } // namespace cellexport

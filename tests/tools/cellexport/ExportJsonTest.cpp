@@ -52,18 +52,17 @@ QStringList sorted(QStringList list)
 /// The object as it reads back from the written text, so that number texts are checked too.
 QJsonObject roundTrip(const CellEvaluation& evaluation)
 {
-    QBuffer text;
-    text.open(QIODevice::WriteOnly);
-    cellexport::JsonWriter json(text);
+    cellexport::JsonWriter json;
     cellexport::writeEvaluation(json, evaluation);
-    json.finish();
-    return QJsonDocument::fromJson(text.data()).object();
+    const std::string_view text = json.text();
+    return QJsonDocument::fromJson(QByteArray(text.data(), static_cast<qsizetype>(text.size()))).object();
 }
 
 std::vector<double> numbers(const QJsonValue& value)
 {
     std::vector<double> values;
-    for (const QJsonValue& item : value.toArray()) values.push_back(item.toDouble());
+    for (const QJsonValue& item : value.toArray())
+        values.push_back(item.toDouble());
     return values;
 }
 

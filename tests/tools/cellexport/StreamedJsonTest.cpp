@@ -40,15 +40,12 @@ QByteArray streamedNumbers(const std::vector<double>& values)
     return text + ']';
 }
 
-/// What a writer puts on a buffer.
+/// What a writer writes.
 template <typename Write> QByteArray streamed(Write write)
 {
-    QBuffer text;
-    text.open(QIODevice::WriteOnly);
-    cellexport::JsonWriter json(text);
+    cellexport::JsonWriter json;
     write(json);
-    json.finish();
-    return text.data();
+    return QByteArray(json.text().data(), static_cast<qsizetype>(json.text().size()));
 }
 
 /// Decimal-looking values over many magnitudes, random bit patterns, and whole numbers beyond 2^53.
@@ -124,6 +121,9 @@ private Q_SLOTS:
         QTest::newRow("tiny") << 1e-7;
         QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min();
         QTest::newRow("all seventeen digits") << 0.1 + 0.2;
+        QTest::newRow("seventeen digits around the point") << -19.661834494367934;
+        QTest::newRow("seventeen digits in exponent form") << 1.2345678901234567e-5;
+        QTest::newRow("seventeen digits, as long plain as with exponent") << 0.00012345678901234567;
         QTest::newRow("half above 2^52") << 4503599627370495.5;
         QTest::newRow("not a number") << std::nan("");
         QTest::newRow("infinity") << Infinity;
@@ -287,6 +287,12 @@ private Q_SLOTS:
                    .add(QStringLiteral("back\\slash\tand tab.cell"), cube(14))
                    .add(QString::fromUcs4(U"😀 missing.cell"), QByteArray());
         QTest::newRow("no files") << FileSet();
+
+        // More files than are evaluated at a time on all cores, so the same memory takes several in turn.
+        FileSet many;
+        for (std::uint16_t number = 20; number < 40; ++number)
+            many.add(QStringLiteral("test_%1.cell").arg(number), cube(number));
+        QTest::newRow("many files") << many;
     }
 
     void files()
