@@ -1,5 +1,6 @@
 #include "chartengine/BmpWriter.h"
 #include "chartengine/Chart.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QFile>
@@ -19,12 +20,6 @@ quint32 u32(const QByteArray& bytes, int at)
 quint16 u16(const QByteArray& bytes, int at)
 {
     return static_cast<quint16>(static_cast<quint8>(bytes[at]) | (static_cast<quint8>(bytes[at + 1]) << 8));
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -112,7 +107,7 @@ private Q_SLOTS:
         chartengine::Chart chart;
         QString error;
         QVERIFY(chart.writeBmp(path, QSize(10, 10), &error));
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = testsupport::fileBytes(path);
         QCOMPARE(bytes.size(), 54 + 10 * 32);
         QCOMPARE(bytes.left(2), QByteArray("BM"));
     }

@@ -1,5 +1,6 @@
 #include "chartengine/Chart.h"
 #include "chartengine/PageFit.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QFile>
@@ -10,12 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int pageCount(const QByteArray& pdf)
 {
@@ -86,10 +81,10 @@ private Q_SLOTS:
             landscape(writer);
             QVERIFY(chart.print(writer, QSize(777, 377)));
         }
-        const QByteArray pdf = readAll(chartPath);
+        const QByteArray pdf = testsupport::fileBytes(chartPath);
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pageCount(pdf), 1);
-        QVERIFY(pdf.size() > readAll(blankPath).size() + 2000);
+        QVERIFY(pdf.size() > testsupport::fileBytes(blankPath).size() + 2000);
         // Printing lays the chart out as on screen, so the cursor's numbers stay the same.
         QCOMPARE(chart.leftAxisRange(), before);
     }

@@ -2,6 +2,7 @@
 
 #include "chartengine/Chart.h"
 #include "platform/Error.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QFile>
@@ -42,12 +43,6 @@ QImage bareChart(chartengine::Chart& chart)
     return image;
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 qint32 littleEndian32(const QByteArray& bytes, int at)
 {
     return qint32(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16 |
@@ -81,7 +76,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(name);
         output::SaveChartPicture(chart, ChartSize, path);
 
-        const QByteArray bytes = fileBytes(path);
+        const QByteArray bytes = testsupport::fileBytes(path);
         QVERIFY(bytes.size() > 54);
         QCOMPARE(bytes.left(2), QByteArray("BM"));
         QCOMPARE(littleEndian32(bytes, 2), bytes.size());
@@ -113,7 +108,7 @@ private Q_SLOTS:
         old.write(QByteArray(200000, 'x'));
         old.close();
         output::SaveChartPicture(chart, ChartSize, path);
-        const QByteArray bytes = fileBytes(path);
+        const QByteArray bytes = testsupport::fileBytes(path);
         QCOMPARE(bytes.left(2), QByteArray("BM"));
         QCOMPARE(littleEndian32(bytes, 2), bytes.size());
     }

@@ -1,6 +1,7 @@
 #include "output/SignatureLines.h"
 
 #include "platform/Windows1251.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestRegistry.h"
 
 #include <QFile>
@@ -8,13 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
-}
 
 // The words and rules of the two lines with the runs of blanks between them, names left open.
 const QRegularExpression FirstLine(QStringLiteral("^Начальник подразделения {119}Ответственное лицо$"));
@@ -109,7 +103,7 @@ private Q_SLOTS:
     void laboratoryFileFitsTheLayout()
     {
         // The demo laboratory's file: the design lines with the laboratory's own names.
-        const QByteArray bytes = fileBytes(QStringLiteral(FROSTDIL_SOURCE_DIR "/lab/N.ns"));
+        const QByteArray bytes = testsupport::fileBytes(QStringLiteral(FROSTDIL_SOURCE_DIR "/lab/N.ns"));
         QCOMPARE(bytes.size(), 346);
         QVERIFY(!bytes.endsWith("\r\n"));
         const QStringList lines = platform::decodeWindows1251(bytes).split(QStringLiteral("\r\n"));

@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 #include "platform/WholeFile.h"
 #include "platform/Windows1251.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/OrdinaryUser.h"
 #include "tests/support/TestRegistry.h"
 
@@ -14,30 +15,10 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 ino_t inode(const QString& path)
 {
     struct stat status {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
-
-QByteArray everyByte()
-{
-    QByteArray bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes.append(static_cast<char>(byte));
-    return bytes;
 }
 
 } // namespace
@@ -59,22 +40,22 @@ private Q_SLOTS:
     void everyByteComesBack()
     {
         // 0x98 has no character in the code page, yet a file holding it must not change when rewritten.
-        const QString text = platform::decodeWindows1251(everyByte());
+        const QString text = platform::decodeWindows1251(testsupport::everyByte());
         QCOMPARE(text.size(), 256);
         QVERIFY(!text.contains(QChar(QChar::ReplacementCharacter)));
-        QCOMPARE(platform::encodeWindows1251(text), everyByte());
+        QCOMPARE(platform::encodeWindows1251(text), testsupport::everyByte());
     }
 
     void readKeepsTheTextWhole()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("N.ns"));
-        const QByteArray bytes = everyByte() + "\r\n\r\n";
-        QVERIFY(writeBytes(path, bytes));
+        const QByteArray bytes = testsupport::everyByte() + "\r\n\r\n";
+        QVERIFY(testsupport::writeFileBytes(path, bytes));
         const QString text = platform::readTextFile(path);
         QCOMPARE(text, platform::decodeWindows1251(bytes));
         platform::writeTextFile(path, text);
-        QCOMPARE(fileBytes(path), bytes);
+        QCOMPARE(testsupport::fileBytes(path), bytes);
     }
 
     void missingFileNamesPath()
@@ -95,7 +76,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("N.ns"));
         platform::writeTextFile(path, QStringLiteral("старое содержание, длинное"));
         platform::writeTextFile(path, QStringLiteral("Лаб\r\nИванов"));
-        QCOMPARE(fileBytes(path), platform::encodeWindows1251(QStringLiteral("Лаб\r\nИванов")));
+        QCOMPARE(testsupport::fileBytes(path), platform::encodeWindows1251(QStringLiteral("Лаб\r\nИванов")));
     }
 
     void unwritablePathNamesPath()
@@ -132,7 +113,7 @@ private Q_SLOTS:
         const QString folder = dir.filePath(QStringLiteral("Temp"));
         const QString path = folder + QStringLiteral("/N.ns");
         QVERIFY(QDir().mkdir(folder));
-        QVERIFY(writeBytes(path, "old lines"));
+        QVERIFY(testsupport::writeFileBytes(path, "old lines"));
         using P = QFileDevice::Permission;
         const auto everyone = [](bool write) {
             return QFileDevice::Permissions(P::ReadOwner | P::ReadGroup | P::ReadOther | P::ExeOwner |
@@ -159,7 +140,7 @@ private Q_SLOTS:
         QFile::setPermissions(dir.path(), everyone(true));
 
         QCOMPARE(error.isEmpty(), written);
-        QCOMPARE(fileBytes(path), written ? QByteArray("new lines") : QByteArray("old lines"));
+        QCOMPARE(testsupport::fileBytes(path), written ? QByteArray("new lines") : QByteArray("old lines"));
         QCOMPARE(inode(path) != before, replacedByRename);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("N.ns")}); // no leftovers
         if (!written)

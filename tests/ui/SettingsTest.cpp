@@ -1,5 +1,6 @@
 #include "output/SignatureLines.h"
 #include "platform/Windows1251.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/ui/OutputFixture.h"
 
@@ -18,14 +19,6 @@ void withSettingsOpen(Laboratory& lab, const std::function<void()>& inside)
 {
     QTimer::singleShot(0, inside);
     lab.form1->N19->trigger();
-}
-
-QByteArray everyByte()
-{
-    QByteArray bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes.append(static_cast<char>(byte));
-    return bytes;
 }
 
 } // namespace
@@ -158,7 +151,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         // Lone LF and CR, NUL, the no-break space a memo's plain text turns into a blank, 0x98 that the code
         // page leaves without a character.
-        QTest::newRow("every byte 0x00..0xFF") << everyByte();
+        QTest::newRow("every byte 0x00..0xFF") << testsupport::everyByte();
         QTest::newRow("trailing empty lines") << QByteArray("Начальник\r\nИ.И.Петров\r\n\r\n");
     }
 

@@ -1,3 +1,4 @@
+#include "tests/support/FileBytes.h"
 #include "tests/support/SessionLocale.h"
 #include "tests/support/TestRegistry.h"
 #include "tests/tools/cellexport/Fixtures.h"
@@ -37,12 +38,6 @@ QJsonObject readAsSpreadsheet(const QString& path, const QString& delimiter, con
                  {QStringLiteral(READ_CSV_SCRIPT), path, delimiter, decimalMark});
     if (!python.waitForFinished(30000) || python.exitCode() != 0) return {};
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Two tests whose results have fractional general-format texts (ΔV 0.608, Θ̄ 1.5): a cube and a
@@ -188,8 +183,8 @@ class CellExportProgramTest final : public QObject {
                           QStringLiteral("ru_RU.UTF-8"));
         QCOMPARE(plain.exitCode, 0);
         QCOMPARE(comma.exitCode, 0);
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("plain.csv")), plain.out));
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("comma.csv")), comma.out));
+        QVERIFY(testsupport::writeFileBytes(dir.filePath(QStringLiteral("plain.csv")), plain.out));
+        QVERIFY(testsupport::writeFileBytes(dir.filePath(QStringLiteral("comma.csv")), comma.out));
 
         const QJsonObject fromPlain = readAsSpreadsheet(dir.filePath(QStringLiteral("plain.csv")),
                                                         QStringLiteral(","), QStringLiteral("."));
