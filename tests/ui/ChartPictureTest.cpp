@@ -149,7 +149,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("picture"));
         if (format.isEmpty()) {
-            QVERIFY(outputtests::writeBytes(path, "Начальник подразделения"));
+            QVERIFY(testsupport::writeFileBytes(path, "Начальник подразделения"));
         } else {
             QImage picture(777, 377, QImage::Format_RGB32);
             picture.fill(Qt::white);

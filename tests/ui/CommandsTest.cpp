@@ -51,9 +51,9 @@ private Q_SLOTS:
 
         QVERIFY(timer.elapsed() >= 900);
         QCOMPARE(
-            QString::fromLocal8Bit(shelltests::fileBytes(lab.path(QStringLiteral("started-in")))).trimmed(),
+            QString::fromLocal8Bit(testsupport::fileBytes(lab.path(QStringLiteral("started-in")))).trimmed(),
             lab.folder());
-        QCOMPARE(shelltests::fileBytes(lab.path(QStringLiteral("arguments"))), QByteArray("0\n"));
+        QCOMPARE(testsupport::fileBytes(lab.path(QStringLiteral("arguments"))), QByteArray("0\n"));
         QCOMPARE(platform::currentDirectory(), lab.folder());
         QVERIFY(!form1.isMinimized());
         QVERIFY(form1.isVisible());
@@ -72,7 +72,7 @@ private Q_SLOTS:
         QVERIFY(shelltests::writeProgram(beside, "echo beside > found\n"));
         QVERIFY(shelltests::writeProgram(lab.path(QStringLiteral("zolt.exe")), "echo laboratory > found\n"));
         lab.windows->Form1.SpeedButton5->click();
-        QCOMPARE(shelltests::fileBytes(lab.path(QStringLiteral("found"))), QByteArray("beside\n"));
+        QCOMPARE(testsupport::fileBytes(lab.path(QStringLiteral("found"))), QByteArray("beside\n"));
     }
 
     void menuItemStartsTheSameProgram()
@@ -80,7 +80,7 @@ private Q_SLOTS:
         Laboratory lab;
         QVERIFY(shelltests::writeProgram(lab.path(QStringLiteral("zolt.exe")), "echo run >> runs\n"));
         lab.windows->Form1.N2->trigger();
-        QCOMPARE(shelltests::fileBytes(lab.path(QStringLiteral("runs"))), QByteArray("run\n"));
+        QCOMPARE(testsupport::fileBytes(lab.path(QStringLiteral("runs"))), QByteArray("run\n"));
     }
 
     void windowsAreMinimisedWhileItRuns()

@@ -54,7 +54,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, fromMenu);
         Laboratory lab;
-        QVERIFY(shelltests::writeBytes(
+        QVERIFY(testsupport::writeFileBytes(
             lab.path(QStringLiteral("help_zolt.rtf")),
             "{\\rtf1\\ansi\\ansicpg1251 {\\b \\'d1\\'ef\\'f0\\'e0\\'e2\\'ea\\'e0}\\par text}"));
         ui::ProgramWindows& windows = *lab.windows;
@@ -90,10 +90,10 @@ private Q_SLOTS:
     void helpComesFromTheStartFolder()
     {
         Laboratory lab;
-        QVERIFY(shelltests::writeBytes(lab.path(QStringLiteral("help_zolt.rtf")), "start folder"));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("help_zolt.rtf")), "start folder"));
         QTemporaryDir other;
-        QVERIFY(
-            shelltests::writeBytes(QDir(other.path()).filePath(QStringLiteral("help_zolt.rtf")), "other"));
+        QVERIFY(testsupport::writeFileBytes(QDir(other.path()).filePath(QStringLiteral("help_zolt.rtf")),
+                                            "other"));
         QVERIFY(QDir::setCurrent(other.path()));
         QString text;
         shelltests::whileModal(
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, boldFragment);
         Laboratory lab;
-        QVERIFY(shelltests::writeBytes(lab.path(QStringLiteral("help_zolt.rtf")), file));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("help_zolt.rtf")), file));
         TForm5& help = lab.windows->Form5;
         help.HelpFolder = lab.folder();
         shelltests::activate(&help);
@@ -158,7 +158,7 @@ private Q_SLOTS:
         const QString path = lab.folder() + QStringLiteral("/help_zolt.rtf");
         const QString messageStart = missing ? QStringLiteral("Cannot open file \"%1\". ").arg(path)
                                              : QStringLiteral("Failed to Load Stream");
-        if (!missing) QVERIFY(shelltests::writeBytes(path, file));
+        if (!missing) QVERIFY(testsupport::writeFileBytes(path, file));
         TForm5& help = lab.windows->Form5;
         help.HelpFolder = lab.folder();
         help.RichEdit1->setPlainText(QStringLiteral("earlier text"));
@@ -174,7 +174,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("help_zolt.rtf"));
-        QVERIFY(shelltests::writeBytes(path, "{\\rtf1 original}"));
+        QVERIFY(testsupport::writeFileBytes(path, "{\\rtf1 original}"));
         TForm5& help = lab.windows->Form5;
         help.HelpFolder = lab.folder();
         shelltests::activate(&help);
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(help.RichEdit1->toPlainText(), QStringLiteral("original"));
         help.Button1->click();
         QVERIFY(help.isHidden());
-        QCOMPARE(shelltests::fileBytes(path), QByteArray("{\\rtf1 original}"));
+        QCOMPARE(testsupport::fileBytes(path), QByteArray("{\\rtf1 original}"));
     }
 
     void longHelpScrolls()
@@ -196,7 +196,7 @@ private Q_SLOTS:
         QByteArray rtf = "{\\rtf1 ";
         for (int line = 0; line < 200; ++line)
             rtf += "line " + QByteArray::number(line) + "\\par ";
-        QVERIFY(shelltests::writeBytes(lab.path(QStringLiteral("help_zolt.rtf")), rtf + "}"));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("help_zolt.rtf")), rtf + "}"));
         TForm5& help = lab.windows->Form5;
         help.HelpFolder = lab.folder();
         shelltests::activate(&help);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/FileBytes.h"
 #include "ui/ChartWidget.h"
 #include "ui/ErrorGuard.h"
 #include "ui/PdfSaveDialog.h"
@@ -124,18 +125,6 @@ private:
     QString m_startFolder;
     ui::ErrorPresenter m_previousPresenter;
 };
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 inline void setMainCell(TForm1& form, int row, int column, const QString& text)
 {

@@ -20,7 +20,7 @@ constexpr int JobMilliseconds = 60000;
 // The main window with a cube test and a chart, and its report shown, as a user prints them.
 void prepare(Laboratory& lab)
 {
-    QVERIFY(outputtests::writeBytes(
+    QVERIFY(testsupport::writeFileBytes(
         lab.path(QStringLiteral("Temp/N.ns")),
         platform::encodeWindows1251(output::designSignatureLines().join(QStringLiteral("\r\n")))));
     outputtests::showCubeTest(*lab.form1);

@@ -46,8 +46,8 @@ bool isWhite(const QImage& image, const QRect& area)
 // A report of the cube test on screen, with the design signature lines, ready to print.
 void showReport(Laboratory& lab)
 {
-    QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")),
-                                    signatureBytes(output::designSignatureLines())));
+    QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("Temp/N.ns")),
+                                        signatureBytes(output::designSignatureLines())));
     showCubeTest(*lab.form1);
     outputtests::showCurveAndCursor(lab.form1->Chart1->chart());
     lab.form1->N12->trigger();
@@ -187,7 +187,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QStringList lines = {QStringLiteral("Начальник лаборатории"), QStringLiteral("  О.Н.Зимина")};
-        QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")), signatureBytes(lines)));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("Temp/N.ns")), signatureBytes(lines)));
         lab.form1->N12->trigger();
         outputtests::activate(lab.form2.get());
         QVERIFY2(lab.errors.isEmpty(), qPrintable(lab.errors.join(u'\n')));
@@ -197,7 +197,7 @@ private Q_SLOTS:
 
         // New lines saved meanwhile show when the user comes back to the report.
         const QStringList changed = {QStringLiteral("Заведующий"), QStringLiteral("В.В.Морозов")};
-        QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")), signatureBytes(changed)));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("Temp/N.ns")), signatureBytes(changed)));
         outputtests::activate(lab.form1.get());
         outputtests::activate(lab.form2.get());
         QCOMPARE(lab.form2->Memo1->toPlainText(), changed.join(u'\n'));
@@ -232,15 +232,15 @@ private Q_SLOTS:
         QFETCH(QString, message);
         Laboratory lab;
         const QString signatures = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(signatures, signatureBytes({QStringLiteral("Начальник")})));
+        QVERIFY(testsupport::writeFileBytes(signatures, signatureBytes({QStringLiteral("Начальник")})));
         lab.form1->N12->trigger();
         outputtests::activate(lab.form2.get());
         QVERIFY(lab.errors.isEmpty());
         const QImage before = lab.form2->Image1->pixmap().toImage();
 
         const QString picture = lab.path(QStringLiteral("Temp/1.bmp"));
-        QVERIFY(removed ? QFile::remove(picture) : outputtests::writeBytes(picture, content));
-        QVERIFY(outputtests::writeBytes(signatures, signatureBytes({QStringLiteral("Заведующий")})));
+        QVERIFY(removed ? QFile::remove(picture) : testsupport::writeFileBytes(picture, content));
+        QVERIFY(testsupport::writeFileBytes(signatures, signatureBytes({QStringLiteral("Заведующий")})));
         outputtests::activate(lab.form1.get());
         outputtests::activate(lab.form2.get());
         QCOMPARE(lab.errors.size(), 1);
@@ -252,8 +252,8 @@ private Q_SLOTS:
     void returningFromItsOwnDialogKeepsTheEdits()
     {
         Laboratory lab;
-        QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")),
-                                        signatureBytes({QStringLiteral("a")})));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("Temp/N.ns")),
+                                            signatureBytes({QStringLiteral("a")})));
         lab.form1->N12->trigger();
         outputtests::activate(lab.form2.get());
         lab.form2->Memo1->setPlainText(QStringLiteral("edited before printing"));
@@ -364,7 +364,7 @@ private Q_SLOTS:
         QCOMPARE(info.value(QStringLiteral("Creator")), QStringLiteral("frostdil"));
         QVERIFY(testsupport::pdfText(pdf).contains(QStringLiteral("ГОСТ 10060.3-95")));
         // The pictures keep their one-pixel rules: none is stored with lossy (JPEG) compression.
-        QVERIFY(!outputtests::fileBytes(pdf).contains("/DCTDecode"));
+        QVERIFY(!testsupport::fileBytes(pdf).contains("/DCTDecode"));
         if (withPrinter) {
             QCOMPARE(
                 testsupport::renderPdfPage(pdf, printedpages::PageDpi),

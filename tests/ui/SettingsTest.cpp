@@ -44,7 +44,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(path, "first\r\nsecond\rthird\nfourth"));
+        QVERIFY(testsupport::writeFileBytes(path, "first\r\nsecond\rthird\nfourth"));
         QString shown;
         bool modal = false;
         QTimer::singleShot(0, [&] {
@@ -64,13 +64,13 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(path, "old"));
+        QVERIFY(testsupport::writeFileBytes(path, "old"));
         outputtests::activate(lab.form4.get());
         const QStringList lines = output::designSignatureLines();
         lab.form4->Memo2->setPlainText(lines.join(u'\n'));
         lab.form4->Button1->click();
         QVERIFY(lab.errors.isEmpty());
-        const QByteArray bytes = outputtests::fileBytes(path);
+        const QByteArray bytes = testsupport::fileBytes(path);
         QCOMPARE(bytes.size(), 346);
         QCOMPARE(bytes,
                  platform::encodeWindows1251(lines[0]) + "\r\n" + platform::encodeWindows1251(lines[1]));
@@ -82,11 +82,11 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(path, "kept"));
+        QVERIFY(testsupport::writeFileBytes(path, "kept"));
         outputtests::activate(lab.form4.get());
         lab.form4->Memo2->setPlainText(QStringLiteral("typed"));
         lab.form4->Button2->click();
-        QCOMPARE(outputtests::fileBytes(path), QByteArray("kept"));
+        QCOMPARE(testsupport::fileBytes(path), QByteArray("kept"));
         QVERIFY(!lab.form4->isVisible());
     }
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
         QVERIFY(lab.errors[0].startsWith(QStringLiteral("Cannot open file \"%1\". ")
                                              .arg(lab.state->ProgramFolder + QStringLiteral("/Temp/N.ns"))));
         QCOMPARE(shown, QString());
-        QCOMPARE(outputtests::fileBytes(path),
+        QCOMPARE(testsupport::fileBytes(path),
                  platform::encodeWindows1251(QStringLiteral("Начальник\r\nИ.И.")));
     }
 
@@ -114,7 +114,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(path, "from the file"));
+        QVERIFY(testsupport::writeFileBytes(path, "from the file"));
         QString afterSwitching;
         withSettingsOpen(lab, [&] {
             outputtests::activate(lab.form4.get());
@@ -126,14 +126,14 @@ private Q_SLOTS:
             lab.form4->Button1->click();
         });
         QCOMPARE(afterSwitching, QStringLiteral("typed"));
-        QCOMPARE(outputtests::fileBytes(path), QByteArray("typed"));
+        QCOMPARE(testsupport::fileBytes(path), QByteArray("typed"));
         QVERIFY(lab.errors.isEmpty());
     }
 
     void cancelledTypingIsGoneNextTime()
     {
         Laboratory lab;
-        QVERIFY(outputtests::writeBytes(lab.path(QStringLiteral("Temp/N.ns")), "from the file"));
+        QVERIFY(testsupport::writeFileBytes(lab.path(QStringLiteral("Temp/N.ns")), "from the file"));
         withSettingsOpen(lab, [&] {
             lab.form4->Memo2->setPlainText(QStringLiteral("typed"));
             lab.form4->close(); // closing the window is a cancel
@@ -160,10 +160,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(path, content));
+        QVERIFY(testsupport::writeFileBytes(path, content));
         withSettingsOpen(lab, [&] { lab.form4->Button1->click(); });
         QVERIFY(lab.errors.isEmpty());
-        QCOMPARE(outputtests::fileBytes(path), content);
+        QCOMPARE(testsupport::fileBytes(path), content);
     }
 
     void unwritableFileKeepsItsContentAndTheWindow()
@@ -172,7 +172,7 @@ private Q_SLOTS:
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
         const QString readOnly = QStringLiteral("/proc/version");
-        const QByteArray old = outputtests::fileBytes(readOnly);
+        const QByteArray old = testsupport::fileBytes(readOnly);
         QVERIFY(!old.isEmpty());
         QVERIFY(QFile::link(readOnly, path));
         outputtests::activate(lab.form4.get());
@@ -187,7 +187,7 @@ private Q_SLOTS:
                  qPrintable(lab.errors[0]));
         QVERIFY(lab.form4->isVisible());
         QCOMPARE(lab.form4->Memo2->toPlainText(), QStringLiteral("new lines"));
-        QCOMPARE(outputtests::fileBytes(readOnly), old);
+        QCOMPARE(testsupport::fileBytes(readOnly), old);
 
         // The error box came and went over the window: coming back from it does not reload the file.
         QDialog box(lab.form4.get());
@@ -202,7 +202,7 @@ private Q_SLOTS:
     {
         Laboratory lab;
         const QString path = lab.path(QStringLiteral("Temp/N.ns"));
-        QVERIFY(outputtests::writeBytes(path, "before"));
+        QVERIFY(testsupport::writeFileBytes(path, "before"));
         lab.form1->N12->trigger();
         outputtests::activate(lab.form2.get());
         QCOMPARE(lab.form2->Memo1->toPlainText(), QStringLiteral("before"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/FileBytes.h"
 #include "ui/AcquisitionProgram.h"
 #include "ui/ErrorGuard.h"
 #include "ui/ExitQuestion.h"
@@ -53,22 +54,10 @@ private:
     ui::ErrorPresenter m_previousPresenter;
 };
 
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 /// A shell script that the system can start, standing in for the acquisition program.
 inline bool writeProgram(const QString& path, const QByteArray& script)
 {
-    return writeBytes(path, "#!/bin/sh\n" + script) &&
+    return testsupport::writeFileBytes(path, "#!/bin/sh\n" + script) &&
            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
