@@ -1,6 +1,7 @@
 #include "chartengine/ChartFonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -14,10 +15,12 @@ const QString Arial = QStringLiteral("Arial");
 const QString ArialTwin = QStringLiteral("Liberation Sans");
 
 // Asking the font database takes a tenth of a millisecond, more than painting a whole chart
-// should; the installed fonts do not change while the program runs.
+// should; the installed fonts do not change while the program runs. The list is read as it stands:
+// hasFamily() would first have fontconfig resolve the name as an alias, a million instructions of
+// every start.
 bool arialInstalled()
 {
-    static const bool installed = QFontDatabase::hasFamily(Arial);
+    static const bool installed = QFontDatabase::families().contains(Arial, Qt::CaseInsensitive);
     return installed;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace processing {
 
@@ -37,13 +38,15 @@ bool hasDistinctTimes(const records::PointSeries& times, int count, int wanted)
 
 /// c9·x⁹ + … + c1·x + c0, each term as c_p·x·x·…·x, the highest power first and c0 last, summed in
 /// extended precision so that the smoothed values do not depend on how the compiler orders the terms.
+/// `HighestPower` below 9 leaves out c9 … c(HighestPower + 1), which the caller knows to be zero.
+template <int HighestPower = MaxDegree>
 double evaluatePolynomial(const std::array<double, 10>& coefficients, double x)
 {
     // A zero coefficient times a finite x adds an exact zero, which changes no sum: skipping those
     // terms (c5..c9 after a quartic fit) gives the same bits in a fraction of the time.
     const bool finite = std::isfinite(x);
     long double sum = 0.0L;
-    for (int p = MaxDegree; p >= 1; --p) {
+    for (int p = HighestPower; p >= 1; --p) {
         if (finite && coefficients[at(p)] == 0.0) continue;
         long double term = coefficients[at(p)];
         for (int factor = 0; factor < p; ++factor)
@@ -53,6 +56,46 @@ double evaluatePolynomial(const std::array<double, 10>& coefficients, double x)
     sum += coefficients[0];
     return static_cast<double>(sum);
 }
+
+/// Whether c(power + 1) … c9 are all zero.
+bool zeroAbove(const std::array<double, 10>& coefficients, int power)
+{
+    return std::all_of(coefficients.begin() + power + 1, coefficients.end(),
+                       [](double c) { return c == 0.0; });
+}
+
+/// Adds x⁰ … x^(2m−2) of the time of every slot first .. end − 1 to S[1 .. 2m − 1] and y·x⁰ … y·x^(m−1)
+/// to B[1 .. m], slot after slot, each power by one more multiplication. With m fixed at compile time
+/// the loop over the powers unrolls and the sums stay in registers instead of going through memory.
+template <int M>
+void sumPowers(const records::PointSeries& times, const records::PointSeries& temperatures, int first,
+               int end, Vector& S, Vector& B)
+{
+    std::array<double, 2 * M> s{}; // s[j] for S[j]; index 0 unused, as in S
+    std::array<double, M + 1> b{};
+    for (int i = first; i < end; ++i) {
+        const double x = times[at(i)];
+        double xp = 1.0;
+        double yp = temperatures[at(i)];
+        for (int j = 1; j <= 2 * M - 1; ++j) {
+            if (j <= M) {
+                b[at(j)] += yp;
+                yp *= x;
+            }
+            s[at(j)] += xp;
+            xp *= x;
+        }
+    }
+    std::copy(s.begin() + 1, s.end(), S.begin() + 1);
+    std::copy(b.begin() + 1, b.end(), B.begin() + 1);
+}
+
+/// sumPowers<m> for m = 1 .. MaxDegree + 1, by m − 1.
+template <int... Degrees> constexpr auto sumPowersByDegree(std::integer_sequence<int, Degrees...>)
+{
+    return std::array{&sumPowers<Degrees + 1>...};
+}
+constexpr auto SumPowers = sumPowersByDegree(std::make_integer_sequence<int, MaxDegree + 1>());
 
 } // namespace
 
@@ -70,19 +113,7 @@ void FitPolynomial(records::TestRecord& record, int chamber, int degree, int cou
     Vector S{};
     Vector B{};
     Vector U{};
-    for (int i = first; i < end; ++i) {
-        const double x = times[at(i)];
-        double xp = 1.0;
-        double yp = temperatures[at(i)];
-        for (int j = 1; j <= 2 * m - 1; ++j) {
-            if (j <= m) {
-                B[at(j)] += yp;
-                yp *= x;
-            }
-            S[at(j)] += xp;
-            xp *= x;
-        }
-    }
+    SumPowers[at(degree)](times, temperatures, first, end, S, B);
 
     Matrix A{};
     for (int r = 1; r <= m; ++r) {
@@ -124,8 +155,16 @@ std::vector<int> SmoothTemperatures(records::TestRecord& record)
         }
         FitPolynomial(record, chamber, SmoothingDegree, count, 0);
         records::PointSeries& temperatures = record.ChamberTemperature[chamber];
-        for (int i = 0; i < count; ++i)
-            temperatures[at(i)] = evaluatePolynomial(record.PolyCoef, record.ChamberTime[chamber][at(i)]);
+        const records::PointSeries& times = record.ChamberTime[chamber];
+        // With the coefficients above the quartic zero (no fit of a higher degree left any), the quartic
+        // alone gives the same bits at a finite time, with its loops unrolled.
+        const bool quartic = zeroAbove(record.PolyCoef, SmoothingDegree);
+        for (int i = 0; i < count; ++i) {
+            const double x = times[at(i)];
+            temperatures[at(i)] = quartic && std::isfinite(x)
+                                      ? evaluatePolynomial<SmoothingDegree>(record.PolyCoef, x)
+                                      : evaluatePolynomial(record.PolyCoef, x);
+        }
     }
     return skipped;
 }

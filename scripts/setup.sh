@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n                 # the platform dialogs in the user's language
   libjpeg62-turbo                       # JPEG pictures in the save dialog's preview (Qt's jpeg plugin)
   fonts-liberation                      # the windows' sans-serif face and the chart's Arial-like title
+  libfontconfig-dev                     # the font configuration read on a second core at start
   xvfb xauth                            # screenshots and runs without a display
   dpkg-dev desktop-file-utils groff-base xdotool x11-utils  # the Debian packages and their test
   libcups2-dev                          # print jobs handed to CUPS and followed until printed

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <fontconfig/fontconfig.h>
 
 namespace ui {
 
@@ -12,6 +13,12 @@ QFont uiFont(int pixelSize, bool bold)
     font.setBold(bold);
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+std::jthread readFontConfigurationAhead()
+{
+    // Qt's font database starts with FcInit() too, which then finds the configuration loaded.
+    return std::jthread([] { FcInit(); });
 }
 
 void loadFonts()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <thread>
 
 namespace ui {
 
@@ -12,6 +13,11 @@ inline constexpr int ResultPixelSize = 16;   ///< the mean and the grade beside 
 
 /// The face at `pixelSize`, regular or bold.
 QFont uiFont(int pixelSize, bool bold = false);
+
+/// Starts fontconfig reading the system's font configuration, the larger part of what the first text
+/// costs, on a thread of its own. Meant to run while the application connects to the display; join it
+/// before loadFonts() or any text.
+std::jthread readFontConfigurationAhead();
 
 /// Makes the face available to the application: registers the installed font files when the font
 /// database does not list the family (a bare system without fontconfig configuration).

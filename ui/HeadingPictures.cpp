@@ -89,4 +89,14 @@ QImage drawHeading(const std::vector<HeadingCell>& cells, QSize size, const QCol
     return image;
 }
 
+std::future<StartPictures> drawStartPicturesAhead(const QColor& background)
+{
+    return std::async(std::launch::async, [background] {
+        return StartPictures{
+            drawHeading(resultsCells(), QSize(RightHeadingWidth, HeadingHeight), background),
+            drawHeading(cubeCells(), QSize(LeftHeadingWidth, HeadingHeight), background),
+        };
+    });
+}
+
 } // namespace ui::headings

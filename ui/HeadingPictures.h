@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+#include <future>
 #include <vector>
 
 // The ruled column headings above the main window's results grid. Their vertical rules stand on the
@@ -30,5 +31,15 @@ std::vector<HeadingCell> resultsCells();   ///< Image6: volume … grade
 
 /// Draws `cells` into an image of `size` on `background`, black rules, texts centred in their cells.
 QImage drawHeading(const std::vector<HeadingCell>& cells, QSize size, const QColor& background);
+
+/// The headings the main window shows from its start: Image6's and Image7's cube headings.
+struct StartPictures {
+    QImage results;
+    QImage cube;
+};
+
+/// Draws the start pictures on `background` on a thread of its own, so that the main window is built on
+/// this one meanwhile (a picture with text comes out the same on any thread).
+std::future<StartPictures> drawStartPicturesAhead(const QColor& background);
 
 } // namespace ui::headings

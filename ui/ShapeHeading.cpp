@@ -4,9 +4,10 @@
 
 namespace ui {
 
-ShapeHeading::ShapeHeading(QWidget* parent)
+ShapeHeading::ShapeHeading(QWidget* parent, const QImage& cubePicture)
     : QLabel(parent), m_background(parent->palette().color(QPalette::Window))
 {
+    if (!cubePicture.isNull()) m_cubePicture = QPixmap::fromImage(cubePicture);
     // A fixed size spares the parent a layout request at every switch.
     setFixedSize(headings::LeftHeadingWidth, headings::HeadingHeight);
     setPixmap(picture(true));

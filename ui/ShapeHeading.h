@@ -13,8 +13,9 @@ class ShapeHeading final : public QLabel {
     Q_OBJECT
 
 public:
-    /// Shows the cube headings; each picture is drawn on the parent's window colour when first shown.
-    explicit ShapeHeading(QWidget* parent);
+    /// Shows the cube headings; each picture is drawn on the parent's window colour when first shown,
+    /// unless the cube's comes already drawn.
+    explicit ShapeHeading(QWidget* parent, const QImage& cubePicture = {});
 
     void showShape(bool cube);
     bool showsCube() const { return m_cube; }

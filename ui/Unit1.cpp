@@ -6,6 +6,7 @@
 #include "ui/FieldExit.h"
 #include "ui/FileDrop.h"
 #include "ui/Fonts.h"
+#include "ui/HeadingPictures.h"
 #include "ui/ProgramState.h"
 #include "ui/RadioGroup.h"
 #include "ui/ShapeHeading.h"
@@ -41,9 +42,12 @@ TForm1::TForm1(ProgramState& state, QWidget* parent)
     client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
 
+    // The headings with text take a while to draw: another core draws them while the menu, the tool bar
+    // and the header panel's fields are made.
+    auto headingPictures = ui::headings::drawStartPicturesAhead(palette().color(QPalette::Window));
     buildMenu();
     buildToolBar(client);
-    buildHeaderPanel(client);
+    buildHeaderPanel(client, std::move(headingPictures));
     buildLeftColumn(client);
     buildChartArea(client);
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QtGlobal>
+#include <future>
 
 class QAction;
 class QCheckBox;
@@ -28,6 +29,9 @@ class ChartWidget;
 class RadioGroup;
 class ShapeHeading;
 } // namespace ui
+namespace ui::headings {
+struct StartPictures;
+} // namespace ui::headings
 
 /// The main window. Its controls are public members named as their objects, so the handlers of every
 /// subsystem (each in its own Unit1*.cpp) and the tests reach them directly. Every signal runs its handler
@@ -161,7 +165,7 @@ private:
     // Construction (Unit1Layout.cpp, Unit1HeaderPanel.cpp, Unit1LeftColumn.cpp).
     void buildMenu();
     void buildToolBar(QWidget* client);
-    void buildHeaderPanel(QWidget* client);
+    void buildHeaderPanel(QWidget* client, std::future<ui::headings::StartPictures> pictures);
     void buildLeftColumn(QWidget* client);
     void buildChartArea(QWidget* client);
     void wireHandlers();

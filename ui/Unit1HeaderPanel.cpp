@@ -69,13 +69,10 @@ QLabel* addColourKey(QWidget* parent, const QString& name, int y, QRgb colour)
     return key;
 }
 
-QLabel* addHeading(QWidget* parent, const QString& name, int x, int width,
-                   const std::vector<ui::headings::HeadingCell>& cells)
+QLabel* addHeading(QWidget* parent, const QString& name, int x, int width, const QImage& drawn)
 {
     auto* picture = place(new QLabel(parent), name, x, 54, width, ui::headings::HeadingHeight);
-    const QColor background = parent->palette().color(QPalette::Window);
-    picture->setPixmap(QPixmap::fromImage(
-        ui::headings::drawHeading(cells, QSize(width, ui::headings::HeadingHeight), background)));
+    picture->setPixmap(QPixmap::fromImage(drawn));
     return picture;
 }
 
@@ -96,7 +93,7 @@ QFrame* addResultPanel(QWidget* parent, const QString& name, int x, int w, QLabe
 
 } // namespace
 
-void TForm1::buildHeaderPanel(QWidget* client)
+void TForm1::buildHeaderPanel(QWidget* client, std::future<ui::headings::StartPictures> pictures)
 {
     Panel1 = place(new QFrame(client), QStringLiteral("Panel1"), 8, 32, 969, 169);
     Panel1->setFrameShape(QFrame::Panel);
@@ -149,8 +146,10 @@ void TForm1::buildHeaderPanel(QWidget* client)
     Bevel1->setFrameShadow(QFrame::Sunken);
 
     using namespace ui::headings;
-    Image7 = place(new ui::ShapeHeading(panel), QStringLiteral("Image7"), 8, 54, LeftHeadingWidth, HeadingHeight);
-    Image6 = addHeading(panel, QStringLiteral("Image6"), 320, RightHeadingWidth, resultsCells());
+    const StartPictures drawn = pictures.get();
+    Image7 = place(new ui::ShapeHeading(panel, drawn.cube), QStringLiteral("Image7"), 8, 54, LeftHeadingWidth,
+                   HeadingHeight);
+    Image6 = addHeading(panel, QStringLiteral("Image6"), 320, RightHeadingWidth, drawn.results);
 
     SpeedButton1 = addToggle(panel, 1, 97, true);
     SpeedButton2 = addToggle(panel, 2, 114, true);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using simulator::CellFile;
 
@@ -71,6 +72,9 @@ private Q_SLOTS:
         QCOMPARE(loaded.size, size);
         QCOMPARE(loaded.testNumber, testNumber);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer->data()), size), file.bytes());
+        // The export reads into an empty slot and relies on its tail staying as it was.
+        QVERIFY(std::all_of(buffer->begin() + size, buffer->end(),
+                            [](std::uint8_t byte) { return byte == 0x11; }));
     }
 
     // The message names the file as given and says why it does not fit.

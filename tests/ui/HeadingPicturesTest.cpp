@@ -1,7 +1,10 @@
 #include "tests/support/TestRegistry.h"
 #include "ui/HeadingPictures.h"
+#include "ui/ProgramState.h"
 #include "ui/ShapeHeading.h"
+#include "ui/Unit1.h"
 
+#include <QLabel>
 #include <QTest>
 
 #include <algorithm>
@@ -117,6 +120,23 @@ private Q_SLOTS:
             QCOMPARE(heading.showsCube(), cube);
             QCOMPARE(heading.pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                      drawHeading(cube ? cubeCells() : cylinderCells(), size, background));
+        }
+    }
+
+    // The main window's headings are drawn on another thread while it is built: the very pixels this
+    // thread draws, on the header panel's colour, and the cylinder's still drawn when first asked for.
+    void mainWindowShowsTheHeadingsDrawnAhead()
+    {
+        ProgramState state;
+        TForm1 form(state);
+        const QColor background = form.Panel1->palette().color(QPalette::Window);
+        QCOMPARE(form.Image6->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 drawHeading(resultsCells(), QSize(RightHeadingWidth, HeadingHeight), background));
+        const QSize shapeSize(LeftHeadingWidth, HeadingHeight);
+        for (const bool cube : {true, false, true}) {
+            form.Image7->showShape(cube);
+            QCOMPARE(form.Image7->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                     drawHeading(cube ? cubeCells() : cylinderCells(), shapeSize, background));
         }
     }
 };

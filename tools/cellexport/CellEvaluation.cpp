@@ -90,19 +90,17 @@ CellEvaluation evaluateSlot(const QString& file, const records::Slot& slot)
 
 CellEvaluation evaluateCellFile(const QString& path)
 {
-    auto buffer = std::make_unique<records::ReadBuffer>();
-    records::LoadedFile loaded;
+    // Read straight into an all-zero slot: the bytes past the file's end stay zero, as the file laid
+    // over an empty slot leaves them.
+    auto slot = std::make_unique<records::Slot>();
     try {
-        loaded = records::readCellFile(path, *buffer);
+        records::readCellFile(path, *slot);
     } catch (const platform::Error& error) {
         CellEvaluation evaluation;
         evaluation.file = path;
         evaluation.error = error.message();
         return evaluation;
     }
-    auto slot = std::make_unique<records::Slot>();
-    slot->fill(0);
-    records::overlayFile(*slot, *buffer, loaded.size);
     return evaluateSlot(path, *slot);
 }
 

@@ -8,6 +8,7 @@
 #include <QFileDevice>
 #include <QThread>
 #include <algorithm>
+#include <span>
 
 namespace cellexport {
 
@@ -21,10 +22,7 @@ using records::MeasuringChambers;
 /// Slots first .. first + count − 1 of a series.
 void writeSeries(JsonWriter& json, const records::PointSeries& values, int first, int count)
 {
-    json.beginArray();
-    for (int i = first; i < first + count; ++i)
-        json.value(values[at(i)]);
-    json.endArray();
+    json.numbers(std::span(values).subspan(at(first), at(count)));
 }
 
 void writeGrid(JsonWriter& json, const processing::ResultsGrid& grid)

@@ -136,6 +136,13 @@ char* writeDecimal(char* out, Decimal decimal)
     return std::to_chars(end, end + 3, magnitude).ptr;
 }
 
+/// The shortest decimal of a positive finite value. Kept out of writeJsonNumber, whose whole numbers and
+/// thousandths then need few registers and start and end without saving many.
+[[gnu::noinline]] char* writeShortest(char* out, double magnitude)
+{
+    return writeDecimal(out, shortestDecimal(magnitude));
+}
+
 } // namespace
 
 char* writeJsonNumber(char* out, double value)
@@ -151,7 +158,7 @@ char* writeJsonNumber(char* out, double value)
         if (char* const end = writeThousandths(out, value)) return end;
     }
     if (value < 0) *out++ = '-';
-    return writeDecimal(out, shortestDecimal(magnitude));
+    return writeShortest(out, magnitude);
 }
 
 char* writeJsonInteger(char* out, long long value)

@@ -105,6 +105,23 @@ void JsonWriter::null()
     m_afterValue = true;
 }
 
+void JsonWriter::numbers(std::span<const double> values)
+{
+    separate();
+    // Room for the whole array at once, so that the numbers go one after the other from a local cursor
+    // (one written through a member would be stored and read back around every character).
+    reserve(values.size() * (JsonNumberRoom + 1) + 2);
+    char* out = m_buffer.get() + m_used;
+    *out++ = '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) *out++ = ',';
+        out = writeJsonNumber(out, values[i]);
+    }
+    *out++ = ']';
+    m_used = static_cast<std::size_t>(out - m_buffer.get());
+    m_afterValue = true;
+}
+
 void JsonWriter::raw(std::string_view ascii)
 {
     reserve(ascii.size());

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string_view>
 
 namespace cellexport {
@@ -28,6 +29,8 @@ public:
     void value(int number);
     void value(const QString& text);
     void null();
+    /// An array of numbers, each written as value(double) writes it.
+    void numbers(std::span<const double> values);
 
     /// What has been written since the start or the last clear().
     std::string_view text() const { return {m_buffer.get(), m_used}; }

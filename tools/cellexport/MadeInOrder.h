@@ -1,6 +1,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -8,6 +9,9 @@
 #include <vector>
 
 namespace cellexport {
+
+/// The size of a cache line, as far as threads writing near each other are concerned.
+inline constexpr std::size_t CacheLine = 64;
 
 /// Makes items 0 .. count − 1 and hands each to `use` on the calling thread in their order, as soon as
 /// it and all before it are made. The calling thread makes items too while the next one to use is not
@@ -18,7 +22,9 @@ namespace cellexport {
 template <typename Item, typename Make, typename Use>
 void makeInOrder(int count, int helpers, int window, Make make, Use use)
 {
-    struct Slot {
+    // Items are made on different cores at the same time: each in cache lines of its own, or every write
+    // to one item's state would take the line from the core making its neighbour.
+    struct alignas(CacheLine) Slot {
         Item item;
         bool made = false;
         std::exception_ptr failure;
