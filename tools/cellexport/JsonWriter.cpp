@@ -33,33 +33,18 @@ void JsonWriter::grow(std::size_t bytes)
     m_capacity = capacity;
 }
 
-void JsonWriter::beginObject()
+void JsonWriter::begin(char bracket)
 {
     separate();
     reserve(1);
-    put('{');
+    put(bracket);
     m_afterValue = false;
 }
 
-void JsonWriter::endObject()
+void JsonWriter::end(char bracket)
 {
     reserve(1);
-    put('}');
-    m_afterValue = true;
-}
-
-void JsonWriter::beginArray()
-{
-    separate();
-    reserve(1);
-    put('[');
-    m_afterValue = false;
-}
-
-void JsonWriter::endArray()
-{
-    reserve(1);
-    put(']');
+    put(bracket);
     m_afterValue = true;
 }
 

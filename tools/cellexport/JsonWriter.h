@@ -18,10 +18,10 @@ public:
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void beginObject();
-    void endObject();
-    void beginArray();
-    void endArray();
+    void beginObject() { begin('{'); }
+    void endObject() { end('}'); }
+    void beginArray() { begin('['); }
+    void endArray() { end(']'); }
     /// A member's name; its value follows.
     void key(std::string_view asciiName);
 
@@ -42,6 +42,8 @@ public:
     }
 
 private:
+    void begin(char bracket);
+    void end(char bracket);
     void separate()
     {
         if (!m_afterValue) return;
