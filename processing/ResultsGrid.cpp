@@ -13,10 +13,6 @@ using platform::at;
 
 namespace {
 
-constexpr int VolumeColumn = 3;
-constexpr int TreatmentColumn = 6;
-constexpr int VolumeChangeColumn = 7;
-constexpr int RelativeChangeColumn = 8;
 constexpr int NominalRow = 3; // the fourth channel's row shows the nominal sample of the shape
 
 QString integerText(int value)

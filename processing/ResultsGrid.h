@@ -5,7 +5,6 @@
 #include "records/TestRecord.h"
 
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -14,13 +13,20 @@ namespace processing {
 inline constexpr int GridColumns = 9;
 inline constexpr int GridRows = 4;
 
+// Columns of a chamber's row: length, width and height (or diameter, height and nothing) in 0..2.
+inline constexpr int DimensionColumns = 3;
+inline constexpr int VolumeColumn = 3;
+inline constexpr int TreatmentColumn = 6;
+inline constexpr int VolumeChangeColumn = 7;   ///< ΔV
+inline constexpr int RelativeChangeColumn = 8; ///< Θ
+
 /// What the results grid and its two labels show for a test. A cell without a value is one the fill
 /// does not write (it keeps the text it had): the weights in columns 4 and 5, and columns 6..8 of row 3.
 struct ResultsGrid {
-    std::array<std::array<std::optional<QString>, GridColumns>, GridRows> cells;  ///< [row][column]
-    bool cube = true;      ///< which heading picture stands over columns 0..2
-    QString meanText;      ///< the mean relative volume change (general format)
-    QString gradeText;     ///< the grade name
+    std::array<std::array<std::optional<QString>, GridColumns>, GridRows> cells; ///< [row][column]
+    bool cube = true;  ///< which heading picture stands over columns 0..2
+    QString meanText;  ///< the mean relative volume change (general format)
+    QString gradeText; ///< the grade name
 };
 
 /// Computes the results grid of a decoded header and writes SampleVolume (all four rows), and

@@ -1,11 +1,10 @@
 #include "ui/DeferredPicture.h"
 
-#include <QPixmap>
 #include <utility>
 
 namespace ui {
 
-DeferredPicture::DeferredPicture(std::function<QImage()> draw, QWidget* parent)
+DeferredPicture::DeferredPicture(std::function<QPixmap()> draw, QWidget* parent)
     : QLabel(parent), m_draw(std::move(draw))
 {
 }
@@ -13,7 +12,7 @@ DeferredPicture::DeferredPicture(std::function<QImage()> draw, QWidget* parent)
 void DeferredPicture::paintEvent(QPaintEvent* event)
 {
     // Setting the picture asks for one more paint of the label on screen, once; a page gets it now.
-    if (m_draw) setPixmap(QPixmap::fromImage(std::exchange(m_draw, {})()));
+    if (m_draw) setPixmap(std::exchange(m_draw, {})());
     QLabel::paintEvent(event);
 }
 

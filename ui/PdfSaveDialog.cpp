@@ -13,6 +13,8 @@ QString saveDialog(QWidget* parent, const QString& suggestedName)
 {
     static QString lastFolder;
     QFileDialog dialog(parent, QStringLiteral("Сохранить PDF"));
+    // Qt's own dialog speaks the program's Russian; a desktop's native one would follow the session.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Документы PDF (*.pdf)"));

@@ -1,11 +1,11 @@
-#include "ui/Unit1.h"
-
+#include "processing/ResultsGrid.h"
 #include "records/HeaderTexts.h"
 #include "ui/Fonts.h"
 #include "ui/HeadingPictures.h"
 #include "ui/Placement.h"
 #include "ui/ShapeHeading.h"
 #include "ui/StringGrid.h"
+#include "ui/Unit1.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -26,21 +26,22 @@ namespace {
 
 constexpr int FieldHeight = 21;
 constexpr int PickerHeight = 18;
-constexpr int GridColumns = 9;
-constexpr int GridRows = 4;
-constexpr int GridRowHeight = 15 + 1;  // a row of text and its grid line
+using processing::GridColumns;
+using processing::GridRows;
+constexpr int GridRowHeight = 15 + 1; // a row of text and its grid line
 
 QLineEdit* addEdit(QWidget* parent, const QString& name, int x, int y, int w)
 {
     return place(new QLineEdit(parent), name, x, y, w, FieldHeight);
 }
 
-QComboBox* addCombo(QWidget* parent, const QString& name, int x, int y, int w, const QStringList& items, bool editable)
+QComboBox* addCombo(QWidget* parent, const QString& name, int x, int y, int w, const QStringList& items,
+                    bool editable)
 {
     auto* combo = place(new QComboBox(parent), name, x, y, w, FieldHeight);
     combo->setEditable(editable);
     combo->addItems(items);
-    combo->setCurrentIndex(-1);  // a blank text until something is chosen or decoded
+    combo->setCurrentIndex(-1); // a blank text until something is chosen or decoded
     return combo;
 }
 
@@ -76,8 +77,8 @@ QLabel* addHeading(QWidget* parent, const QString& name, int x, int width, const
     return picture;
 }
 
-QFrame* addResultPanel(QWidget* parent, const QString& name, int x, int w, QLabel*& label, const QString& labelName,
-                       int labelX)
+QFrame* addResultPanel(QWidget* parent, const QString& name, int x, int w, QLabel*& label,
+                       const QString& labelName, int labelX)
 {
     auto* panel = place(new QFrame(parent), name, x, 96, w, 67);
     panel->setFrameShape(QFrame::Box);
@@ -112,27 +113,29 @@ void TForm1::buildHeaderPanel(QWidget* client, std::future<ui::headings::StartPi
     Edit2 = addEdit(panel, QStringLiteral("Edit2"), 171, 3, 54);
 
     placeLabel(panel, QStringLiteral("TimeLabel"), QStringLiteral("Время"), 241, 5, captionFont);
-    DateTimePicker2 = place(new QTimeEdit(panel), QStringLiteral("DateTimePicker2"), 288, 3, 113, PickerHeight);
+    DateTimePicker2 =
+        place(new QTimeEdit(panel), QStringLiteral("DateTimePicker2"), 288, 3, 113, PickerHeight);
     DateTimePicker2->setDisplayFormat(QStringLiteral("H:mm:ss"));
     DateTimePicker2->setTime(QTime::currentTime());
 
     placeLabel(panel, QStringLiteral("DateLabel"), QStringLiteral("Дата"), 416, 5, captionFont);
-    DateTimePicker1 = place(new QDateEdit(QDate::currentDate(), panel), QStringLiteral("DateTimePicker1"), 456, 3, 153,
-                            PickerHeight);
+    DateTimePicker1 = place(new QDateEdit(QDate::currentDate(), panel), QStringLiteral("DateTimePicker1"),
+                            456, 3, 153, PickerHeight);
     DateTimePicker1->setCalendarPopup(true);
     // Its calendar names months and weekdays: in Russian like the rest of the window, whatever the session.
     DateTimePicker1->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
 
-    placeLabel(panel, QStringLiteral("ManufactureLabel"), QStringLiteral("Дата изготовления образцов"), 616, 6,
-               captionFont);
+    placeLabel(panel, QStringLiteral("ManufactureLabel"), QStringLiteral("Дата изготовления образцов"), 616,
+               6, captionFont);
     Edit3 = addEdit(panel, QStringLiteral("Edit3"), 816, 4, 145);
 
     placeLabel(panel, QStringLiteral("ConcreteLabel"), QStringLiteral("Тип бетона"), 8, 26, captionFont);
     ComboBox2 =
         addCombo(panel, QStringLiteral("ComboBox2"), 96, 24, 137, records::concreteTypeNames(), false);
 
-    placeLabel(panel, QStringLiteral("StrengthLabel"), QStringLiteral("Прочность, МПа"), 240, 26, captionFont);
+    placeLabel(panel, QStringLiteral("StrengthLabel"), QStringLiteral("Прочность, МПа"), 240, 26,
+               captionFont);
     Edit6 = addEdit(panel, QStringLiteral("Edit6"), 360, 24, 41);
 
     placeLabel(panel, QStringLiteral("ShapeLabel"), QStringLiteral("Форма образца"), 416, 26, captionFont);
@@ -187,7 +190,8 @@ void TForm1::buildHeaderPanel(QWidget* client, std::future<ui::headings::StartPi
 
     // The headings and the grade panel reach the panel's right edge; its sunken frame is drawn once more
     // above them so that it stays whole.
-    auto* frame = place(new QFrame(panel), QStringLiteral("Panel1Frame"), 0, 0, Panel1->width(), Panel1->height());
+    auto* frame =
+        place(new QFrame(panel), QStringLiteral("Panel1Frame"), 0, 0, Panel1->width(), Panel1->height());
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);

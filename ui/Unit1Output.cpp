@@ -17,7 +17,6 @@
 #include "ui/Unit2.h"
 #include "ui/Unit4.h"
 
-#include <QComboBox>
 #include <QDateEdit>
 #include <QPrinter>
 
@@ -32,9 +31,10 @@ output::PagePainter chartPage(const ui::ChartWidget& chart)
     };
 }
 
+// The selector may hold a number still being typed; the chart is of the test on screen.
 QString chartTitle(const TForm1& form)
 {
-    return output::documentTitle(output::Document::Chart, form.ComboBox1->currentText(),
+    return output::documentTitle(output::Document::Chart, form.state().currentTestNumberText(),
                                  form.DateTimePicker1->date());
 }
 
@@ -57,7 +57,7 @@ void TForm1::N6Click()
 void TForm1::N20Click()
 {
     const QString path =
-        ui::choosePdfFile(this, output::pdfFileName(output::Document::Chart, ComboBox1->currentText(),
+        ui::choosePdfFile(this, output::pdfFileName(output::Document::Chart, m_state.currentTestNumberText(),
                                                     DateTimePicker1->date()));
     if (path.isEmpty()) return;
     ui::savePagePdf(path, chartTitle(*this), chartPage(*Chart1));

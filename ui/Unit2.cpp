@@ -107,9 +107,11 @@ TForm2::TForm2(ProgramState& state, QWidget* parent)
     Label2 = titleLabel(this, QStringLiteral("Label2"), QStringLiteral("ГОСТ 10060.3-95"), 416, 32, 142, 20);
 
     Image1 = ui::place(new QLabel(this), QStringLiteral("Image1"), 144, 56, 0, 0);
-    Image3 = ui::place(new ui::DeferredPicture([font] { return output::reportRowNumbers(font); }, this),
-                       QStringLiteral("Image3"), 22, 441, 18, 137);
-    Image2 = ui::place(new ui::DeferredPicture([font] { return output::reportColumnHeadings(font); }, this),
+    Image3 = ui::place(
+        new ui::DeferredPicture([font] { return QPixmap::fromImage(output::reportRowNumbers(font)); }, this),
+        QStringLiteral("Image3"), 22, 441, 18, 137);
+    Image2 = ui::place(new ui::DeferredPicture(
+                           [font] { return QPixmap::fromImage(output::reportColumnHeadings(font)); }, this),
                        QStringLiteral("Image2"), 37, 440, 962, 65);
 
     buildTable();

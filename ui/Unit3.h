@@ -18,7 +18,4 @@ public:
 
     /// Closes the window.
     void Button1Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

@@ -47,7 +47,7 @@ private Q_SLOTS:
         auto* picture = new ui::DeferredPicture(
             [&drawn] {
                 ++drawn;
-                return redSquare();
+                return QPixmap::fromImage(redSquare());
             },
             &window);
         picture->setGeometry(5, 5, 20, 10);

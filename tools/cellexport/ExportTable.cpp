@@ -1,6 +1,7 @@
 #include "tools/cellexport/ExportTable.h"
 
 #include "platform/Index.h"
+#include "processing/ResultsGrid.h"
 #include "records/HeaderTexts.h"
 
 namespace cellexport {
@@ -11,11 +12,10 @@ namespace {
 
 using records::MeasuringChambers;
 
-// Grid columns of a chamber's row, in the order of the table.
-constexpr int DimensionColumns = 3;
-constexpr int VolumeColumn = 3;
-constexpr int VolumeChangeColumn = 7;
-constexpr int RelativeChangeColumn = 8;
+using processing::DimensionColumns;
+using processing::RelativeChangeColumn;
+using processing::VolumeChangeColumn;
+using processing::VolumeColumn;
 
 QStringList headerFields()
 {
