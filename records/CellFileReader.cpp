@@ -1,51 +1,26 @@
 #include "records/CellFileReader.h"
 
 #include "platform/Error.h"
-#include "platform/Messages.h"
+#include "platform/ReadOnlyFile.h"
 #include "records/ByteReader.h"
 #include "records/CellLayout.h"
 #include "records/LoadMessages.h"
-
-#include <QFile>
 
 #include <algorithm>
 
 namespace records {
 
-namespace {
-
-// Reads until the buffer is full or the file ends; a pipe or special file may deliver in pieces.
-qint64 readUpTo(QFile& file, char* into, qint64 capacity)
-{
-    qint64 total = 0;
-    while (total < capacity) {
-        const qint64 got = file.read(into + total, capacity - total);
-        if (got < 0) return -1;
-        if (got == 0) break;
-        total += got;
-    }
-    return total;
-}
-
-} // namespace
-
 LoadedFile readCellFile(const QString& path, ReadBuffer& buffer)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
-
+    platform::ReadOnlyFile file(path);
     // A regular file's size is known before reading; a special file is caught by the extra byte below.
-    if (!file.isSequential() && file.size() > SlotSize)
-        throw platform::Error(messages::fileTooLong(path, file.size()));
+    if (const auto size = file.regularSize(); size && *size > SlotSize)
+        throw platform::Error(messages::fileTooLong(path, *size));
 
-    const qint64 size = readUpTo(file, reinterpret_cast<char*>(buffer.data()), SlotSize);
-    if (size < 0) throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
+    const qint64 size = file.readUpTo(reinterpret_cast<char*>(buffer.data()), SlotSize);
     char extra = 0;
-    const qint64 more = file.read(&extra, 1);
-    if (more < 0) throw platform::Error(platform::messages::cannotOpenFile(path, file.errorString()));
-    if (more > 0)
-        throw platform::Error(messages::fileTooLong(path, file.isSequential() ? -1 : file.size()));
+    if (file.readUpTo(&extra, 1) > 0)
+        throw platform::Error(messages::fileTooLong(path, -1)); // grew since opened, or special
     return acceptCellFile(path, buffer, size);
 }
 

@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <sys/stat.h>
 
 using simulator::CellFile;
 
@@ -137,6 +142,54 @@ private Q_SLOTS:
         if (!QFile::exists(path)) QSKIP("no endless device here");
         QCOMPARE(failureOf(path), QStringLiteral("Файл \"/dev/zero\" не загружен: файл испытания занимает не "
                                                  "более 10001 байта, а в этом файле их больше."));
+    }
+
+    // A pipe delivers a file in pieces: the reader waits for its end, and stops one byte past a slot.
+    void pipeDeliveringInPieces_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("the device's 9728 bytes") << 9728 << QString();
+        QTest::newRow("longer than a slot")
+            << 12000
+            << QStringLiteral("файл испытания занимает не более 10001 байта, а в этом файле их больше.");
+    }
+
+    void pipeDeliveringInPieces()
+    {
+        QFETCH(int, size);
+        QFETCH(QString, failure);
+        const QString path = m_folder.filePath(QStringLiteral("pipe.cell"));
+        QFile::remove(path);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        CellFile file = ofSize(size, 7);
+        file.setByte(size - 1, 0x77);
+        // The reader stops early on a pipe that is too long; the writer then meets a closed pipe.
+        ::signal(SIGPIPE, SIG_IGN);
+        std::thread writer([&] {
+            QFile pipe(path);
+            if (!pipe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+            for (qsizetype at = 0; at < file.bytes().size(); at += 4000) {
+                pipe.write(file.bytes().mid(at, 4000));
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        });
+        auto buffer = std::make_unique<records::ReadBuffer>();
+        QString message;
+        records::LoadedFile loaded;
+        try {
+            loaded = records::readCellFile(path, *buffer);
+        } catch (const platform::Error& error) {
+            message = error.message();
+        }
+        writer.join();
+        if (failure.isEmpty()) {
+            QCOMPARE(message, QString());
+            QCOMPARE(loaded.size, size);
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(buffer->data()), size), file.bytes());
+        } else {
+            QCOMPARE(message, QStringLiteral("Файл \"%1\" не загружен: %2").arg(path, failure));
+        }
     }
 
     // A percent sign in a file name must not be taken for a placeholder of the message.
