@@ -196,12 +196,11 @@ ExportOutcome exportTests(const QStringList& paths, QIODevice& out)
         static_cast<int>(paths.size()), cores - 1, 4 * cores,
         [&](int index, WrittenTest& test) {
             const CellEvaluation evaluation = evaluateCellFile(paths[index]);
-            test.json.clear();
+            test.json.clear(index > 0);
             writeEvaluation(test.json, evaluation);
             test.failed = evaluation.failed();
         },
-        [&](int index, const WrittenTest& test) {
-            if (index > 0) write(",");
+        [&](int, const WrittenTest& test) {
             write(test.json.text());
             outcome.anyFileFailed = outcome.anyFileFailed || test.failed;
         });

@@ -7,6 +7,7 @@
 #include "tools/cellexport/ExportTable.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QIODevice>
 
 namespace cellexport {
@@ -17,14 +18,19 @@ constexpr int Success = 0;
 constexpr int SomeFileFailed = 1;
 constexpr int BadUsage = 2;
 
-// The document goes straight to the output device, each file as soon as it is evaluated.
+// The document goes straight to the output device, each file as soon as it is evaluated. A file's own
+// buffer is passed by: it would copy every test's text and hand it to the system in small pieces.
 int writeJson(const QStringList& files, QTextStream& out, QTextStream& err)
 {
     out.flush();
-    QIODevice& device = *out.device();
-    const ExportOutcome outcome = exportTests(files, device);
+    QIODevice* device = out.device();
+    QFile direct;
+    if (auto* file = qobject_cast<QFile*>(device); file && file->handle() >= 0 &&
+        direct.open(file->handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFile::DontCloseHandle))
+        device = &direct;
+    const ExportOutcome outcome = exportTests(files, *device);
     if (!outcome.written)
-        err << QStringLiteral("Не удалось записать результат: %1").arg(device.errorString()) << u'\n';
+        err << QStringLiteral("Не удалось записать результат: %1").arg(device->errorString()) << u'\n';
     return outcome.anyFileFailed || !outcome.written ? SomeFileFailed : Success;
 }
 

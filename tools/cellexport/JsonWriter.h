@@ -34,11 +34,12 @@ public:
 
     /// What has been written since the start or the last clear().
     std::string_view text() const { return {m_buffer.get(), m_used}; }
-    /// Starts another text in the same memory.
-    void clear()
+    /// Starts another text in the same memory. A text that continues a list of values written elsewhere
+    /// begins with the comma that separates it from the one before.
+    void clear(bool continuesList = false)
     {
         m_used = 0;
-        m_afterValue = false;
+        m_afterValue = continuesList;
     }
 
 private:
