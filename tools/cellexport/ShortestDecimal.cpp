@@ -7,22 +7,24 @@ namespace cellexport {
 
 namespace {
 
+using u32 = std::uint32_t;
 using u64 = std::uint64_t;
 __extension__ using u128 = unsigned __int128; // GCC's and Clang's, the one 64 × 64 → 128-bit product
 
 constexpr int SignificandBits = 52;   // stored bits of a double's significand
 constexpr int LowestExponent = -1074; // of a subnormal: value = c × 2^LowestExponent
-constexpr u64 HiddenBit = u64{1} << SignificandBits;
-constexpr u64 Mask63 = (u64{1} << 63) - 1;
-constexpr int LowestPower = -324; // k of the first entry of the table
+constexpr int Kappa = 2;              // the first try drops Kappa + 1 digits of the upper end at once
+constexpr u32 BigDivisor = 1000;      // 10^(Kappa + 1)
+constexpr u32 SmallDivisor = 100;     // 10^Kappa
+constexpr int LowestPower = -292;     // k of the first entry of the table
 
-/// g = floor(10^-k / 2^r) + 1, 2^125 < g < 2^126, as its upper and lower 63 bits.
+/// ceil(10^k × 2^(127 − floor(k log2 10))), 2^127 ≤ φ < 2^128, as its upper and lower 64 bits.
 struct PowerOfTen {
     u64 upper;
     u64 lower;
 };
 
-constexpr std::array<PowerOfTen, 617> PowersOfTen{{
+constexpr std::array<PowerOfTen, 619> PowersOfTen{{
 #include "tools/cellexport/PowersOfTen.inc"
 }};
 
@@ -40,20 +42,14 @@ int floorLog2Pow10(int e)
     return static_cast<int>((e * 913124641741LL) >> 38);
 }
 
-u64 multiplyHigh(u64 a, u64 b)
+u64 upperHalf(u128 x)
 {
-    return static_cast<u64>((static_cast<u128>(a) * b) >> 64);
+    return static_cast<u64>(x >> 64);
 }
 
-/// cp × g / 2^127 rounded to odd: the lowest bit tells whether anything was cut off.
-u64 roundToOdd(const PowerOfTen& g, u64 cp)
+const PowerOfTen& powerOfTen(int k)
 {
-    const u64 x1 = multiplyHigh(g.lower, cp);
-    const u64 y0 = g.upper * cp;
-    const u64 y1 = multiplyHigh(g.upper, cp);
-    const u64 z = (y0 >> 1) + x1;
-    const u64 vbp = y1 + (z >> 63);
-    return vbp | (((z & Mask63) + Mask63) >> 63);
+    return PowersOfTen[static_cast<std::size_t>(k - LowestPower)];
 }
 
 Decimal withoutTrailingZeros(u64 significand, int exponent)
@@ -65,60 +61,105 @@ Decimal withoutTrailingZeros(u64 significand, int exponent)
     return {significand, exponent};
 }
 
-/// The shortest decimal of c × 2^q, by figure 7 of the paper with the computations of its figure 9.
-Decimal toDecimal(int q, u64 c)
+/// A value 2^e whose neighbour below lies twice as close as the one above: the interval of decimals
+/// that read back as it is lopsided.
+Decimal shortestOfPowerOfTwo(int e)
 {
-    const u64 out = c & 1; // an even c reads back from both ends of its interval, an odd one from neither
-    const u64 cb = c << 2;
-    const u64 cbr = cb + 2;
-    u64 cbl = 0;
-    int k = 0;
-    if (c != HiddenBit || q == LowestExponent) {
-        cbl = cb - 2;
-        k = floorLog10Pow2(q);
-    } else {
-        // Below a power of two the doubles lie twice as close.
-        cbl = cb - 1;
-        k = floorLog10ThreeQuartersPow2(q);
-    }
-    const int h = q + floorLog2Pow10(-k) + 2;
-    const PowerOfTen& g = PowersOfTen[static_cast<std::size_t>(k - LowestPower)];
-    // The value and the ends of the interval of decimals that read back as it, in units of 10^k / 4.
-    const u64 vb = roundToOdd(g, cb << h);
-    const u64 vbl = roundToOdd(g, cbl << h);
-    const u64 vbr = roundToOdd(g, cbr << h);
+    const int minusK = floorLog10ThreeQuartersPow2(e);
+    const int beta = e + floorLog2Pow10(-minusK);
+    const u64 upper = powerOfTen(-minusK).upper;
+    const int shift = 64 - SignificandBits - 1 - beta;
+    u64 left = (upper - (upper >> (SignificandBits + 2))) >> shift;
+    const u64 right = (upper + (upper >> (SignificandBits + 1))) >> shift;
+    // The left end belongs to the interval (an even significand) but is a whole number only for these.
+    if (e < 2 || e > 3) ++left;
+    const u64 tens = right / 10;
+    if (tens * 10 >= left) return withoutTrailingZeros(tens, minusK + 1);
+    // No shorter decimal: the value rounded up, or down on the one tie a double of this kind has.
+    u64 significand = ((upper >> (shift - 1)) + 1) / 2;
+    if (significand % 2 != 0 && e == -77)
+        --significand;
+    else if (significand < left)
+        ++significand;
+    return {significand, minusK};
+}
 
-    // The interval holds at most one multiple of ten of units 10^k; if it holds one, that one has the
-    // fewest digits. Otherwise the shortest is s = floor(v / 10^k) or s + 1, whichever lies in the
-    // interval, or the nearer one, the even one on a tie. Every candidate is weighed and one taken
-    // without branches: which one it is looks random to the processor.
-    const u64 s = vb >> 2;
-    const u64 tens = multiplyHigh(s, 115292150460684698ULL << 4); // floor(s / 10)
-    const bool tensIn = vbl + out <= (10 * tens) << 2;
-    const bool nextTensIn = ((10 * tens + 10) << 2) + out <= vbr;
-    const bool shorter = (s >= 10) & (tensIn != nextTensIn);
-    const u64 t = s + 1;
-    const bool sIn = vbl + out <= s << 2;
-    const bool tIn = (t << 2) + out <= vbr;
-    const auto pastMiddle = static_cast<long long>(vb - ((s + t) << 1));
-    const bool takeS = sIn != tIn ? sIn : (pastMiddle < 0) | ((pastMiddle == 0) & (s % 2 == 0));
-    return withoutTrailingZeros(shorter ? tens + (tensIn ? 0 : 1) : (takeS ? s : t), k + (shorter ? 1 : 0));
+/// The bits of two_f × φ / 2^(128 − beta) around its point: the parity of its whole part, and whether it
+/// is whole.
+struct Parity {
+    bool odd;
+    bool whole;
+};
+
+Parity parityOf(u64 twoF, const PowerOfTen& phi, int beta)
+{
+    const u128 lowerProduct = static_cast<u128>(twoF) * phi.lower;
+    const u64 upper = twoF * phi.upper + upperHalf(lowerProduct);
+    const auto lower = static_cast<u64>(lowerProduct);
+    return {((upper >> (64 - beta)) & 1) != 0, ((upper << beta) | (lower >> (64 - beta))) == 0};
 }
 
 } // namespace
 
+// By section 5 of the paper: the upper end of the interval of decimals that read back as the value, at a
+// precision of 10^(k − Kappa − 1) units, from one product; the shorter candidate is tried first, and only
+// when it is not in the interval is the nearest decimal of full length found, from the same product.
 Decimal shortestDecimal(double value)
 {
     const auto bits = std::bit_cast<u64>(value);
-    const u64 fraction = bits & (HiddenBit - 1);
+    u64 twoFc = (bits & ((u64{1} << SignificandBits) - 1)) << 1;
     const int biasedExponent = static_cast<int>((bits >> SignificandBits) & 0x7FF);
-    if (biasedExponent == 0) return toDecimal(LowestExponent, fraction);
-    const u64 c = HiddenBit | fraction;
-    const int shift = -(LowestExponent - 1 + biasedExponent); // value = c / 2^shift
-    // A whole number below 2^53 is its own shortest decimal.
-    if (shift > 0 && shift < SignificandBits + 1 && (c >> shift) << shift == c)
-        return withoutTrailingZeros(c >> shift, 0);
-    return toDecimal(-shift, c);
+    int e = LowestExponent;
+    if (biasedExponent != 0) {
+        e = biasedExponent + LowestExponent - 1;
+        // A power of two. So is the smallest normal, whose neighbour below is as close as the one
+        // above; the lopsided interval gives it the same decimal all the same.
+        if (twoFc == 0) return shortestOfPowerOfTwo(e);
+        twoFc |= u64{1} << (SignificandBits + 1);
+    }
+    const bool endsIncluded = (twoFc & 2) == 0; // an even c reads back from both ends of its interval
+
+    const int minusK = floorLog10Pow2(e) - Kappa;
+    const PowerOfTen& phi = powerOfTen(-minusK);
+    const int beta = e + floorLog2Pow10(-minusK);
+    const auto delta = static_cast<u32>(phi.upper >> (63 - beta)); // the interval's width in units
+    // z = (c + 1/2) × 2^e × 10^−minusK: its whole part and whether it is whole.
+    const u64 upperEnd = (twoFc | 1) << beta;
+    const u128 product = static_cast<u128>(upperEnd) * phi.upper + upperHalf(static_cast<u128>(upperEnd) * phi.lower);
+    const u64 z = upperHalf(product);
+    const bool zWhole = static_cast<u64>(product) == 0;
+
+    u64 significand = z / BigDivisor;
+    auto rest = static_cast<u32>(z - BigDivisor * significand);
+    bool shorterFits = false;
+    if (rest < delta) {
+        // In the interval, unless it is its excluded upper end itself.
+        shorterFits = rest != 0 || !zWhole || endsIncluded;
+        if (!shorterFits) {
+            --significand;
+            rest = BigDivisor;
+        }
+    } else if (rest == delta) {
+        // On the lower end: in when the lower end's fraction says so.
+        const Parity lowerEnd = parityOf(twoFc - 1, phi, beta);
+        shorterFits = lowerEnd.odd || (lowerEnd.whole && endsIncluded);
+    }
+    if (shorterFits) return withoutTrailingZeros(significand, minusK + Kappa + 1);
+
+    // The decimal of full length nearest to the value: z less half the width, rounded, in tenths of the
+    // shorter candidate's unit.
+    significand *= 10;
+    u32 distance = rest - delta / 2 + SmallDivisor / 2;
+    const bool approximateParity = ((distance ^ (SmallDivisor / 2)) & 1) != 0;
+    const bool divisible = distance % SmallDivisor == 0;
+    distance /= SmallDivisor;
+    significand += distance;
+    if (divisible) {
+        // The approximation may be one too high; on a tie the even one is taken.
+        const Parity exact = parityOf(twoFc, phi, beta);
+        if (exact.odd != approximateParity || (exact.whole && significand % 2 != 0)) --significand;
+    }
+    return {significand, minusK + Kappa};
 }
 
 } // namespace cellexport

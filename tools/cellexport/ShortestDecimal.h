@@ -14,8 +14,9 @@ struct Decimal {
 
 /// The decimal with the fewest digits that reads back as `value` (positive and finite); of several,
 /// the one nearest to it, an even last digit on a tie. That is the decimal std::to_chars writes, found
-/// several times faster with the Schubfach method (R. Giulietti, "The Schubfach way to render doubles",
-/// 2020): three 64 × 64-bit products with a 126-bit power of ten from a table, and no loop.
+/// several times faster with the Dragonbox method (J. Jeon, "Dragonbox: A New Floating-Point
+/// Binary-to-Decimal Conversion Algorithm", 2020): mostly one 64 × 128-bit product with a power of ten
+/// from a table.
 Decimal shortestDecimal(double value);
 
 } // namespace cellexport
