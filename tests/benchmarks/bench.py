@@ -69,19 +69,24 @@ def medians(runs, key):
 
 
 def child(command, env, cwd=None, stdout=subprocess.DEVNULL):
-    """Runs a program to its end; returns (wall s, CPU s, peak resident bytes, started at, stdout).
-    The peak comes from GNU time, which starts the program from its own small process: a process forked
-    from this large one would count this one's pages as its own."""
+    """Runs a program to its end; returns (wall s, CPU s, started at, stdout)."""
+    started = time.clock_gettime(time.CLOCK_MONOTONIC)
+    process = subprocess.Popen(command, env=env, cwd=cwd, stdout=stdout, stderr=subprocess.DEVNULL)
+    output = process.stdout.read() if stdout == subprocess.PIPE else b""
+    _, status, usage = os.wait4(process.pid, 0)
+    wall = time.clock_gettime(time.CLOCK_MONOTONIC) - started
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit("%s ended with %d" % (command[0], os.waitstatus_to_exitcode(status)))
+    return wall, usage.ru_utime + usage.ru_stime, started, output
+
+
+def peak_resident(command, env, cwd=None):
+    """The peak resident memory of a run, in bytes, from GNU time, which starts the program from its own
+    small process: a process forked from this large one would count this one's pages as its own. Kept
+    apart from the timed runs, whose time would then include GNU time's own start."""
     with tempfile.NamedTemporaryFile("r") as peak:
-        started = time.clock_gettime(time.CLOCK_MONOTONIC)
-        process = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", peak.name] + command, env=env, cwd=cwd,
-                                   stdout=stdout, stderr=subprocess.DEVNULL)
-        output = process.stdout.read() if stdout == subprocess.PIPE else b""
-        _, status, usage = os.wait4(process.pid, 0)
-        wall = time.clock_gettime(time.CLOCK_MONOTONIC) - started
-        if os.waitstatus_to_exitcode(status) != 0:
-            sys.exit("%s ended with %d" % (command[0], os.waitstatus_to_exitcode(status)))
-        return wall, usage.ru_utime + usage.ru_stime, int(peak.read()) * 1024, started, output
+        child(["/usr/bin/time", "-f", "%M", "-o", peak.name] + command, env, cwd)
+        return int(peak.read()) * 1024
 
 
 def pure_benchmarks(table, build, env):
@@ -148,11 +153,11 @@ def export_benchmark(table, build, env):
         for _ in range(PAIRS_EXPORT):
             runs["ours"].append(child(ours, env, folder))
             runs["peer"].append(child(peer, env, folder))
+        peak = max(peak_resident(ours, env, folder) for _ in range(PAIRS_EXPORT))
     wall = statistics.median(run[0] for run in runs["ours"])
     cpu = statistics.median(run[1] for run in runs["ours"])
     peer_wall = statistics.median(run[0] for run in runs["peer"])
     peer_cpu = statistics.median(run[1] for run in runs["peer"])
-    peak = max(run[2] for run in runs["ours"])
     table.add("Python + numpy doing the same work on the same files (tests/benchmarks/peer)",
               duration(peer_wall * 1e6), duration(peer_cpu * 1e6))
     ratio = peer_wall / wall
@@ -165,7 +170,7 @@ def export_benchmark(table, build, env):
 def check_same_tests(ours, peer, files, env, folder):
     """Both sides must have evaluated every file, or the comparison means nothing."""
     for command in (ours, peer):
-        tests = json.loads(child(command, env, folder, stdout=subprocess.PIPE)[4])["tests"]
+        tests = json.loads(child(command, env, folder, stdout=subprocess.PIPE)[3])["tests"]
         if [test["file"] for test in tests] != files or any("error" in test for test in tests):
             sys.exit("%s did not evaluate every file" % command[0])
 
@@ -176,8 +181,8 @@ def startup_benchmark(table, build, env):
     with tempfile.TemporaryDirectory() as laboratory:
         for _ in range(PAIRS_STARTUP):
             for side, program in (("bare", "startup_bare_window"), ("frostdil", "startup_frostdil")):
-                _, _, _, started, output = child([os.path.join(build, "tests/benchmarks/startup", program)],
-                                                 env, laboratory, stdout=subprocess.PIPE)
+                _, _, started, output = child([os.path.join(build, "tests/benchmarks/startup", program)],
+                                              env, laboratory, stdout=subprocess.PIPE)
                 _, painted, cpu, resident = output.split()
                 runs[side].append((float(painted) / 1e6 - started, float(cpu) / 1e6, int(resident)))
 
