@@ -7,9 +7,14 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // No application object: the export uses none of its services, and making one sets the C library's
+    // locale up, some sixty system calls that cost a short run a twentieth of its time. The arguments are
+    // decoded as it would decode them.
     QCoreApplication::setApplicationVersion(QStringLiteral(FROSTDIL_VERSION));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return cellexport::runCellExport(QCoreApplication::arguments().mid(1), out, err);
+    return cellexport::runCellExport(arguments, out, err);
 }

@@ -40,8 +40,8 @@ QJsonObject readAsSpreadsheet(const QString& path, const QString& delimiter, con
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }
 
-// Two tests whose results have fractional general-format texts (ΔV 0.608, Θ̄ 1.5): a cube and a
-// cylinder with an empty chamber, the second in a file whose name needs quoting in both dialects.
+// Two tests whose results have fractional general-format texts (ΔV 0.608, Θ̄ 1.5): a cube in a file with
+// a Russian name and a cylinder with an empty chamber in a file whose name needs quoting in both dialects.
 QStringList writeSeriesOfTests(const QDir& dir)
 {
     simulator::SimulatedTest cube = fixtures::cubeTest(31);
@@ -51,7 +51,7 @@ QStringList writeSeriesOfTests(const QDir& dir)
     options.testNumber = 32;
     options.cylinder = true;
     options.present = {true, false, true};
-    return {fixtures::writeFile(dir, QStringLiteral("cube.cell"), cube.file()),
+    return {fixtures::writeFile(dir, QStringLiteral("куб.cell"), cube.file()),
             fixtures::writeFile(dir, QStringLiteral("cylinder; \"second\".cell"),
                                 simulator::simulateTest(options).file())};
 }
@@ -154,11 +154,16 @@ class CellExportProgramTest final : public QObject {
 
         const ProgramRun plain = runCellExport(folder.path(), arguments, QStringLiteral("C.UTF-8"));
         const ProgramRun russian = runCellExport(folder.path(), arguments, QStringLiteral("ru_RU.UTF-8"));
+        // A service or a scheduled job may run with the bare C locale: names are still read as UTF-8.
+        const ProgramRun bare = runCellExport(folder.path(), arguments, QStringLiteral("C"));
 
         QCOMPARE(plain.exitCode, 0);
         QCOMPARE(russian.exitCode, 0);
+        QCOMPARE(bare.exitCode, 0);
         QVERIFY(plain.out.contains("1.5") || plain.out.contains("1,5"));
+        if (!oneFile) QVERIFY(plain.out.contains(QStringLiteral("куб.cell").toUtf8()));
         QCOMPARE(russian.out, plain.out);
+        QCOMPARE(bare.out, plain.out);
     }
 
     // Python's csv module reads the decimal-comma form with ";" and "," as the same cells the plain form
