@@ -4,6 +4,7 @@
 #include "platform/Index.h"
 #include "platform/NumberFormat.h"
 #include "processing/GradeNames.h"
+#include "records/WordScaling.h"
 
 #include <numbers>
 
@@ -69,8 +70,7 @@ ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHead
             row[VolumeChangeColumn] = row[RelativeChangeColumn] = QString();
             continue;
         }
-        const double volumeChange =
-            static_cast<double>(static_cast<long double>(header.volumeChangeThousandths[chamber]) / 1000.0L);
+        const double volumeChange = records::scaling::thousandths(header.volumeChangeThousandths[chamber]);
         record.StoredVolumeChange[chamber] = volumeChange;
         row[VolumeChangeColumn] = platform::formatGeneral(volumeChange, decimalPoint);
         const long double ratio =
@@ -80,9 +80,8 @@ ResultsGrid FillResultsGrid(records::TestRecord& record, const records::CellHead
         row[RelativeChangeColumn] = platform::formatFixed(relativeChange, 4, 3);
     }
 
-    grid.meanText = platform::formatGeneral(
-        static_cast<double>(static_cast<long double>(header.MeanRelativeVolumeChange) / 1000.0L),
-        decimalPoint);
+    grid.meanText =
+        platform::formatGeneral(records::scaling::thousandths(header.MeanRelativeVolumeChange), decimalPoint);
     grid.gradeText = gradeName(header.GradeIndex);
 
     for (int row = 0; row < records::MeasuringChambers; ++row)
