@@ -53,7 +53,7 @@ qint64 ReadOnlyFile::readUpTo(char* into, qint64 capacity)
         m_read += got;
         // A regular file ends where its size says, without a read to tell; a file of size 0 may be a
         // kernel's file whose text is only made as it is read.
-        m_ended = got == 0 || (m_regularSize > 0 && m_read == *m_regularSize);
+        m_ended = got == 0 || (m_regularSize.value_or(0) > 0 && m_read == *m_regularSize);
     }
     return total;
 }

@@ -22,8 +22,7 @@ public:
 
     /// Reads into `into` until `capacity` bytes are read or the file ends, and returns how many were.
     /// After the end was met, returns 0 without asking the system again; a regular file ends at the size
-    /// it had when opened. Throws as the constructor does
-    /// when reading fails.
+    /// it had when opened. Throws as the constructor does when reading fails.
     qint64 readUpTo(char* into, qint64 capacity);
 
 private:
