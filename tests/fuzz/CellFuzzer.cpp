@@ -14,6 +14,7 @@
 #include "records/CellFileReader.h"
 #include "records/RecordStore.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/GuiApplication.h"
 #include "tools/cellexport/CellEvaluation.h"
 #include "ui/DecodedTest.h"
@@ -160,8 +161,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Program& p = program();
-    const QByteArray input =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray input = fuzzsupport::inputBytes(data, size);
     const qsizetype mark = input.indexOf(SecondFileMark);
     Session session;
     loadFile(p, session, input.left(mark < 0 ? input.size() : mark), true);

@@ -5,6 +5,7 @@
 #include "platform/Error.h"
 #include "platform/RtfFile.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/GuiApplication.h"
 
 #include <QByteArray>
@@ -31,8 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = fuzzsupport::inputBytes(data, size);
     QTextDocument& document = helpDocument();
     try {
         platform::loadRtfOrText(document, bytes);

@@ -5,6 +5,7 @@
 #include "output/SignatureLines.h"
 #include "platform/Windows1251.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzInput.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,8 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = fuzzsupport::inputBytes(data, size);
     const QString fileText = platform::decodeWindows1251(bytes);
     const QString memoText = output::signatureMemoText(fileText);
 
