@@ -9,6 +9,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace cellexport {
 
 namespace {
@@ -136,11 +140,80 @@ char* writeDecimal(char* out, Decimal decimal)
     return std::to_chars(end, end + 3, magnitude).ptr;
 }
 
+#if defined(__SSE2__)
+/// The digits of n < 10^8 in eight 16-bit lanes, the most significant first. n = abcd·10^4 + efgh; each
+/// half goes to four lanes, lane k keeps the half's first k + 1 digits (a product with the reciprocal of
+/// 10^(3 − k) in 16-bit fixed point, exact below 10^4), and each lane less ten times its neighbour on the
+/// left is one digit.
+__m128i eightDigitLanes(std::uint32_t n)
+{
+    const __m128i whole = _mm_cvtsi32_si128(static_cast<int>(n));
+    const __m128i abcd = _mm_srli_epi64(_mm_mul_epu32(whole, _mm_set1_epi32(static_cast<int>(0xd1b71759))), 45);
+    const __m128i efgh = _mm_sub_epi32(whole, _mm_mul_epu32(abcd, _mm_set1_epi32(10000)));
+    const __m128i halves = _mm_slli_epi64(_mm_unpacklo_epi16(abcd, efgh), 2);
+    const __m128i pairs = _mm_unpacklo_epi16(halves, halves);
+    const __m128i spread = _mm_unpacklo_epi32(pairs, pairs);
+    const __m128i prefixes = _mm_mulhi_epu16(
+        _mm_mulhi_epu16(spread, _mm_setr_epi16(8389, 5243, 13108, -32768, 8389, 5243, 13108, -32768)),
+        _mm_setr_epi16(1 << 7, 1 << 11, 1 << 13, -32768, 1 << 7, 1 << 11, 1 << 13, -32768));
+    return _mm_sub_epi16(prefixes, _mm_slli_epi64(_mm_mullo_epi16(prefixes, _mm_set1_epi16(10)), 16));
+}
+
+/// The sixteen digit characters of n < 10^16, leading zeros included.
+__m128i sixteenDigits(std::uint64_t n)
+{
+    const auto upper = static_cast<std::uint32_t>(n / PowersOfTen[8]);
+    const auto lower = static_cast<std::uint32_t>(n % PowersOfTen[8]);
+    return _mm_add_epi8(_mm_packus_epi16(eightDigitLanes(upper), eightDigitLanes(lower)), _mm_set1_epi8('0'));
+}
+
+/// Writes, as writeDecimal does, a decimal of two or more digits whose plain form has the point among
+/// the first sixteen or at most three zeros before them ("-12.345678901234567", "0.00123"): nearly every
+/// value that is neither whole nor a whole number of thousandths. The digits are made side by side in a
+/// vector register and only stored: a block read back from memory at another offset than it was stored
+/// at waits until the stores are done. Returns nullptr for any other decimal.
+char* writeFractionDecimal(char* out, Decimal decimal)
+{
+    const int count = digitCount(decimal.significand);
+    const int point = count + decimal.exponent;
+    // (The point after a sixteenth digit would fall outside the register.)
+    if (count < 2 || point <= -4 || point >= count || point > 15) return nullptr;
+    // The first sixteen digits, followed by zeros when there are fewer; a seventeenth goes on its own.
+    const std::uint64_t first = count == SignificandDigits
+                                    ? decimal.significand / 10
+                                    : decimal.significand * PowersOfTen[static_cast<std::size_t>(16 - count)];
+    const char seventeenth = static_cast<char>('0' + decimal.significand % 10);
+    const __m128i digits = sixteenDigits(first);
+    if (point <= 0) {
+        std::memcpy(out, "0.000000", 8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 - point), digits);
+        out[18 - point] = seventeenth;
+        return out + count + 2 - point;
+    }
+    // The digits before the point, the point, and the digits after it moved one place on.
+    const __m128i places = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m128i pointPlace = _mm_set1_epi8(static_cast<char>(point));
+    const __m128i before = _mm_cmpgt_epi8(pointPlace, places);
+    const __m128i atPoint = _mm_cmpeq_epi8(pointPlace, places);
+    const __m128i text = _mm_or_si128(
+        _mm_or_si128(_mm_and_si128(before, digits), _mm_and_si128(atPoint, _mm_set1_epi8('.'))),
+        _mm_andnot_si128(_mm_or_si128(before, atPoint), _mm_slli_si128(digits, 1)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 1), digits); // its last digit lands at out[16]
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), text);
+    out[17] = seventeenth;
+    return out + count + 1;
+}
+#endif
+
 /// The shortest decimal of a positive finite value. Kept out of writeJsonNumber, whose whole numbers and
 /// thousandths then need few registers and start and end without saving many.
 [[gnu::noinline]] char* writeShortest(char* out, double magnitude)
 {
-    return writeDecimal(out, shortestDecimal(magnitude));
+    const Decimal decimal = shortestDecimal(magnitude);
+#if defined(__SSE2__)
+    if (char* const end = writeFractionDecimal(out, decimal)) return end;
+#endif
+    return writeDecimal(out, decimal);
 }
 
 } // namespace

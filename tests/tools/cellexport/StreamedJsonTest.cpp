@@ -48,7 +48,8 @@ template <typename Write> QByteArray streamed(Write write)
     return QByteArray(json.text().data(), static_cast<qsizetype>(json.text().size()));
 }
 
-/// Decimal-looking values over many magnitudes, random bit patterns, and whole numbers beyond 2^53.
+/// Decimal-looking values over many magnitudes, random bit patterns, random significands at the
+/// magnitudes written in plain form, and whole numbers beyond 2^53.
 std::vector<double> sweptValues()
 {
     std::mt19937_64 random(20240315);
@@ -62,6 +63,9 @@ std::vector<double> sweptValues()
                          std::pow(10.0, static_cast<int>(random() % 60) - 30));
         values.push_back(
             std::ldexp(static_cast<double>(random() % (1u << 20)), 33 + static_cast<int>(random() % 40)));
+        const double significand = 1.0 + std::ldexp(static_cast<double>(random() >> 12), -52);
+        values.push_back(std::ldexp(bits % 2 != 0 ? -significand : significand,
+                                    static_cast<int>(random() % 75) - 17));
     }
     return values;
 }
@@ -122,6 +126,9 @@ private Q_SLOTS:
         QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min();
         QTest::newRow("all seventeen digits") << 0.1 + 0.2;
         QTest::newRow("seventeen digits around the point") << -19.661834494367934;
+        QTest::newRow("sixteen digits before the point") << 1869233072188197.8;
+        QTest::newRow("fifteen digits before the point") << -186923307218819.78;
+        QTest::newRow("sixteen digits after two zeros") << -0.001234567890123456;
         QTest::newRow("seventeen digits in exponent form") << 1.2345678901234567e-5;
         QTest::newRow("seventeen digits, as long plain as with exponent") << 0.00012345678901234567;
         QTest::newRow("half above 2^52") << 4503599627370495.5;
