@@ -19,6 +19,16 @@ namespace {
 
 constexpr double LargestExactWhole = 9007199254740992.0; // 2^53
 
+/// "00" to "99".
+constexpr auto DigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 /// Writes `value` when it is a whole number of thousandths below 2^31 of them, as the device's volume
 /// changes and temperatures are. That decimal reads back as `value` and, with at most ten digits, no
 /// other one as short does; integer arithmetic writes it faster than the shortest decimal is found.
@@ -34,16 +44,21 @@ char* writeThousandths(char* out, double value)
         return nullptr;
     if (thousandths < 0) *out++ = '-';
     const auto magnitude = static_cast<unsigned long long>(thousandths < 0 ? -thousandths : thousandths);
-    out = std::to_chars(out, out + JsonNumberRoom, magnitude / 1000).ptr;
-    const auto fraction = static_cast<unsigned>(magnitude % 1000); // not 0: whole numbers come here never
+    // Most are below a hundred: their one or two digits come from the pair table without a loop (the
+    // pair's second digit alone below ten), and so do the last two digits of the fraction; its trailing
+    // zeros are cut off by arithmetic, not by a branch that guesses wrong at every tenth.
+    const auto whole = static_cast<std::uint32_t>(magnitude / 1000);
+    if (whole < 100) {
+        std::memcpy(out, &DigitPairs[2 * whole + (whole < 10 ? 1 : 0)], 2);
+        out += whole < 10 ? 1 : 2;
+    } else {
+        out = std::to_chars(out, out + JsonNumberRoom, whole).ptr;
+    }
+    const auto fraction = static_cast<std::uint32_t>(magnitude % 1000); // not 0: whole numbers come here never
     out[0] = '.';
     out[1] = static_cast<char>('0' + fraction / 100);
-    out[2] = static_cast<char>('0' + fraction / 10 % 10);
-    out[3] = static_cast<char>('0' + fraction % 10);
-    int length = 4;
-    while (out[length - 1] == '0')
-        --length;
-    return out + length;
+    std::memcpy(out + 2, &DigitPairs[2 * (fraction % 100)], 2);
+    return out + 4 - (fraction % 10 == 0 ? 1 : 0) - (fraction % 100 == 0 ? 1 : 0);
 }
 
 constexpr int SignificandDigits = 17; // the most a shortest decimal of a double has
@@ -53,16 +68,6 @@ constexpr auto PowersOfTen = [] {
     for (std::size_t i = 1; i < powers.size(); ++i)
         powers[i] = powers[i - 1] * 10;
     return powers;
-}();
-
-/// "00" to "99".
-constexpr auto DigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
 }();
 
 void twoDigits(char* out, std::uint32_t n)
