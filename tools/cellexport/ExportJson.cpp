@@ -189,11 +189,13 @@ ExportOutcome exportTests(const QStringList& paths, QIODevice& out)
         JsonWriter json;
         bool failed = false;
     };
-    // The next files are read, evaluated and written into memory on every core while one is output.
+    // The next files are read, evaluated and written into memory on every core while one is output. Two
+    // texts a core are enough to keep the cores busy; each more is pages of memory touched for the first
+    // time, which costs a virtual machine dearly.
     const int cores = std::max(1, QThread::idealThreadCount());
     write("{\"tests\":[");
     makeInOrder<WrittenTest>(
-        static_cast<int>(paths.size()), cores - 1, 4 * cores,
+        static_cast<int>(paths.size()), cores - 1, 2 * cores,
         [&](int index, WrittenTest& test) {
             const CellEvaluation evaluation = evaluateCellFile(paths[index]);
             test.json.clear(index > 0);
