@@ -21,17 +21,6 @@ ReadOnlyFile::ReadOnlyFile(const QString& path) : m_path(path)
         m_descriptor = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     } while (m_descriptor < 0 && errno == EINTR);
     if (m_descriptor < 0) fail(qt_error_string(errno));
-    struct stat status {};
-    if (::fstat(m_descriptor, &status) != 0) {
-        const int error = errno;
-        ::close(m_descriptor);
-        fail(qt_error_string(error));
-    }
-    if (S_ISDIR(status.st_mode)) {
-        ::close(m_descriptor);
-        fail(QCoreApplication::translate("QIODevice", "file to open is a directory"));
-    }
-    if (S_ISREG(status.st_mode)) m_regularSize = status.st_size;
 }
 
 ReadOnlyFile::~ReadOnlyFile()
@@ -42,20 +31,37 @@ ReadOnlyFile::~ReadOnlyFile()
 qint64 ReadOnlyFile::readUpTo(char* into, qint64 capacity)
 {
     qint64 total = 0;
-    // A pipe or special file may deliver in pieces.
     while (total < capacity && !m_ended) {
-        const ssize_t got = ::read(m_descriptor, into + total, static_cast<std::size_t>(capacity - total));
+        const auto wanted = static_cast<std::size_t>(capacity - total);
+        const ssize_t got = m_positioned ? ::pread(m_descriptor, into + total, wanted, m_read)
+                                         : ::read(m_descriptor, into + total, wanted);
         if (got < 0) {
             if (errno == EINTR) continue;
-            fail(qt_error_string(errno));
+            if (errno == ESPIPE && m_positioned) {
+                m_positioned = false; // a pipe or terminal, nothing taken from it yet
+                continue;
+            }
+            failOnError(errno);
         }
         total += got;
         m_read += got;
-        // A regular file ends where its size says, without a read to tell; a file of size 0 may be a
-        // kernel's file whose text is only made as it is read.
-        m_ended = got == 0 || (m_regularSize.value_or(0) > 0 && m_read == *m_regularSize);
+        // A file read at a position gives all it has up to the capacity in one call, as a pipe need not.
+        m_ended = got == 0 || (m_positioned && total < capacity);
     }
     return total;
+}
+
+std::optional<qint64> ReadOnlyFile::regularSize() const
+{
+    struct stat status {};
+    if (::fstat(m_descriptor, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    return status.st_size;
+}
+
+void ReadOnlyFile::failOnError(int error) const
+{
+    if (error == EISDIR) fail(QCoreApplication::translate("QIODevice", "file to open is a directory"));
+    fail(qt_error_string(error));
 }
 
 void ReadOnlyFile::fail(const QString& reason) const

@@ -13,14 +13,11 @@ namespace records {
 LoadedFile readCellFile(const QString& path, ReadBuffer& buffer)
 {
     platform::ReadOnlyFile file(path);
-    // A regular file's size is known before reading; a special file is caught by the extra byte below.
-    if (const auto size = file.regularSize(); size && *size > SlotSize)
-        throw platform::Error(messages::fileTooLong(path, *size));
-
     const qint64 size = file.readUpTo(reinterpret_cast<char*>(buffer.data()), SlotSize);
+    // Only a file that fills the slot is asked for a byte more, and only one with that byte for its size.
     char extra = 0;
-    if (file.readUpTo(&extra, 1) > 0)
-        throw platform::Error(messages::fileTooLong(path, -1)); // grew since opened, or special
+    if (size == SlotSize && file.readUpTo(&extra, 1) > 0)
+        throw platform::Error(messages::fileTooLong(path, file.regularSize().value_or(-1)));
     return acceptCellFile(path, buffer, size);
 }
 

@@ -16,10 +16,10 @@ struct LoadedFile {
 
 /// Reads the whole file at `path` into `buffer` from position 0 and checks that it fits a slot.
 /// Throws platform::Error with "Cannot open file "<path>". <reason>" when the file cannot be opened or
-/// read, and with the program's own message naming the file when it is longer than a slot (checked
-/// before reading), shorter than 2 bytes, or carries a test number outside 1..999. The bytes past the
-/// file's end are left as they were. On failure the buffer's contents are unspecified and nothing else
-/// is touched.
+/// read, and with the program's own message naming the file when it is longer than a slot (one byte
+/// past the slot is asked for), shorter than 2 bytes, or carries a test number outside 1..999. The bytes
+/// past the file's end are left as they were. On failure the buffer's contents are unspecified and
+/// nothing else is touched.
 LoadedFile readCellFile(const QString& path, ReadBuffer& buffer);
 
 /// The checks of a file of `size` bytes (0..10001) read whole into `buffer`, the reader's last step: at

@@ -118,7 +118,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << "missing.cell" << "No such file or directory";
-        QTest::newRow("a folder") << "folder.cell" << "";
+        QTest::newRow("a folder") << "folder.cell" << "file to open is a directory";
     }
 
     void unopenableFile()
@@ -127,12 +127,7 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("folder.cell")));
         const QString path = m_folder.filePath(name);
-        const QString message = failureOf(path);
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)),
-                 qPrintable(message));
-        if (!reason.isEmpty())
-            QCOMPARE(message, QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
-        QVERIFY(message.size() > QStringLiteral("Cannot open file \"%1\". ").arg(path).size());
+        QCOMPARE(failureOf(path), QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     }
 
     // A device that never ends is cut off after one byte more than a slot holds.
