@@ -2,7 +2,6 @@
 
 #include "platform/Error.h"
 #include "platform/Messages.h"
-#include "platform/NumberFormat.h"
 #include "records/WordScaling.h"
 
 #include <array>
@@ -88,7 +87,7 @@ QDate toTestDate(const QString& text)
     return QDate((*fields)[2], (*fields)[1], (*fields)[0]);
 }
 
-HeaderTexts decodeHeaderTexts(const CellHeader& header)
+HeaderTexts decodeHeaderTexts(const CellHeader& header, const QString& decimalPoint)
 {
     HeaderTexts texts;
     texts.timeText = testTimeText(header);
@@ -98,7 +97,7 @@ HeaderTexts decodeHeaderTexts(const CellHeader& header)
     texts.seriesText = QString::number(header.series);
     texts.concreteTypeIndex = header.concreteType;
     texts.shapeIndex = header.shape;
-    texts.strengthText = platform::formatGeneral(scaling::tenths(header.strengthTenths));
+    texts.strengthText = platform::formatGeneral(scaling::tenths(header.strengthTenths), decimalPoint);
     return texts;
 }
 

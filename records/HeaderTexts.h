@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/NumberFormat.h"
 #include "records/CellHeader.h"
 
 #include <QDate>
@@ -18,7 +19,7 @@ struct HeaderTexts {
     QString seriesText;      ///< decimal text of the series number
     int concreteTypeIndex = 0;  ///< item of the concrete-type list; outside the list means no item
     int shapeIndex = 0;         ///< item of the shape list; outside the list means no item
-    QString strengthText;    ///< MPa in the general format (locale's decimal separator)
+    QString strengthText;    ///< MPa in the general format, with the decimal point asked for
 };
 
 /// The items of the concrete-type list, in the order of the stored index.
@@ -43,8 +44,10 @@ QTime toTestTime(const QString& text);
 /// day). Throws platform::Error "'<text>' is not a valid date and time" otherwise.
 QDate toTestDate(const QString& text);
 
-/// The header texts of a test. The time is converted before the date, so an invalid time is the one
-/// reported when both are invalid. Throws platform::Error as toTestTime / toTestDate do.
-HeaderTexts decodeHeaderTexts(const CellHeader& header);
+/// The header texts of a test; the strength is written with `decimalPoint`, the user's own on screen.
+/// The time is converted before the date, so an invalid time is the one reported when both are invalid.
+/// Throws platform::Error as toTestTime / toTestDate do.
+HeaderTexts decodeHeaderTexts(const CellHeader& header,
+                              const QString& decimalPoint = platform::userDecimalPoint());
 
 } // namespace records

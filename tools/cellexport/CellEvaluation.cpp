@@ -62,12 +62,12 @@ CellEvaluation evaluateSlot(const QString& file, const records::Slot& slot)
     evaluation.file = file;
     try {
         // The order of a decode: header texts, presence, results grid, series, smoothing.
+        // The export's contract: texts with a full stop whatever the user's settings.
+        const QString fullStop = QStringLiteral(".");
         evaluation.header = records::readCellHeader(slot);
-        evaluation.texts = records::decodeHeaderTexts(evaluation.header);
+        evaluation.texts = records::decodeHeaderTexts(evaluation.header, fullStop);
         records::decodeChamberPresence(slot, evaluation.record);
-        // The export's contract: grid texts with a full stop whatever the user's settings.
-        evaluation.grid =
-            processing::FillResultsGrid(evaluation.record, evaluation.header, QStringLiteral("."));
+        evaluation.grid = processing::FillResultsGrid(evaluation.record, evaluation.header, fullStop);
         records::decodeMeasurements(slot, evaluation.record);
         for (const int chamber : processing::SmoothTemperatures(evaluation.record)) {
             evaluation.warnings << chamberText(chamber) +

@@ -7,8 +7,7 @@
 #include "tools/cellexport/ExportTable.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QIODevice>
+#include <QTextStream>
 
 namespace cellexport {
 
@@ -18,19 +17,13 @@ constexpr int Success = 0;
 constexpr int SomeFileFailed = 1;
 constexpr int BadUsage = 2;
 
-// The document goes straight to the output device, each file as soon as it is evaluated. A file's own
-// buffer is passed by: it would copy every test's text and hand it to the system in small pieces.
-int writeJson(const QStringList& files, QTextStream& out, QTextStream& err)
+// The document is written as bytes: no text stream, whose first one sets up the system locale.
+int writeJson(const QStringList& files, QIODevice& out, QIODevice& err)
 {
-    out.flush();
-    QIODevice* device = out.device();
-    QFile direct;
-    if (auto* file = qobject_cast<QFile*>(device); file && file->handle() >= 0 &&
-        direct.open(file->handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFile::DontCloseHandle))
-        device = &direct;
-    const ExportOutcome outcome = exportTests(files, *device);
+    const ExportOutcome outcome = exportTests(files, out);
     if (!outcome.written)
-        err << QStringLiteral("Не удалось записать результат: %1").arg(device->errorString()) << u'\n';
+        QTextStream(&err) << QStringLiteral("Не удалось записать результат: %1").arg(out.errorString())
+                          << u'\n';
     return outcome.anyFileFailed || !outcome.written ? SomeFileFailed : Success;
 }
 
@@ -81,25 +74,31 @@ QString usageText()
         "Код завершения 1, если хотя бы один файл не удалось обработать, 2 при ошибке в параметрах.\n");
 }
 
-int runCellExport(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int runCellExport(const QStringList& arguments, QIODevice& out, QIODevice& err)
 {
     const ExportOptions options = parseExportOptions(arguments);
     if (!options.problem.isEmpty()) {
-        err << options.problem << u'\n' << usageText();
+        QTextStream(&err) << options.problem << u'\n' << usageText();
         return BadUsage;
     }
     const CsvDialect dialect = csvDialect(options.decimalComma);
     switch (options.mode) {
     case ExportMode::Help:
-        out << usageText();
+        QTextStream(&out) << usageText();
         return Success;
     case ExportMode::Version:
-        out << QStringLiteral("cellexport ") << QCoreApplication::applicationVersion() << u'\n';
+        QTextStream(&out) << QStringLiteral("cellexport ") << QCoreApplication::applicationVersion() << u'\n';
         return Success;
-    case ExportMode::Csv:
-        return writeSeries(options.files.constFirst(), dialect, out, err);
-    case ExportMode::Table:
-        return writeTable(options.files, dialect, out, err);
+    case ExportMode::Csv: {
+        QTextStream outText(&out);
+        QTextStream errText(&err);
+        return writeSeries(options.files.constFirst(), dialect, outText, errText);
+    }
+    case ExportMode::Table: {
+        QTextStream outText(&out);
+        QTextStream errText(&err);
+        return writeTable(options.files, dialect, outText, errText);
+    }
     case ExportMode::Json:
         break;
     }

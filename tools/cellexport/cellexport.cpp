@@ -4,6 +4,9 @@
 #include "tools/cellexport/ExportRun.h"
 
 #include <QCoreApplication>
+#include <QFile>
+
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -12,9 +15,13 @@ int main(int argc, char** argv)
     // decoded as it would decode them.
     QCoreApplication::setApplicationVersion(QStringLiteral(FROSTDIL_VERSION));
     QStringList arguments;
+    arguments.reserve(argc - 1);
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // Unbuffered: the JSON document comes in whole tests, and the CSV modes' text streams buffer.
+    QFile out;
+    QFile err;
+    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
     return cellexport::runCellExport(arguments, out, err);
 }

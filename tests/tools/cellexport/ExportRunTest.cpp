@@ -23,14 +23,13 @@ struct Outcome {
 Outcome run(const QStringList& arguments)
 {
     Outcome outcome;
-    QBuffer outBytes; // the JSON goes to the stream's device, as it goes to stdout's
-    outBytes.open(QIODevice::WriteOnly);
-    QTextStream out(&outBytes);
-    QTextStream err(&outcome.err);
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
     outcome.exitCode = cellexport::runCellExport(arguments, out, err);
-    out.flush();
-    err.flush();
-    outcome.out = QString::fromUtf8(outBytes.data());
+    outcome.out = QString::fromUtf8(out.data());
+    outcome.err = QString::fromUtf8(err.data());
     return outcome;
 }
 
