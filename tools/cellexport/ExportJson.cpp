@@ -116,7 +116,7 @@ void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation)
     json.key("concrete_type");
     json.value(header.concreteType);
     json.key("date");
-    json.value(evaluation.texts.date.toString(QStringLiteral("dd.MM.yyyy")));
+    json.value(evaluation.dateText());
     json.key("dimensions");
     writePerChamber(json, MeasuringChambers, [&](int chamber) {
         json.beginArray();
@@ -166,7 +166,7 @@ void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation)
     json.key("test_number");
     json.value(header.testNumber);
     json.key("time");
-    json.value(evaluation.texts.time.toString(QStringLiteral("HH:mm:ss")));
+    json.value(evaluation.timeText());
     json.key("treatment");
     json.value(header.treatment);
     json.key("warnings");
