@@ -2,10 +2,9 @@
 
 #include "tools/cellexport/CellEvaluation.h"
 #include "tools/cellexport/JsonWriter.h"
+#include "tools/cellexport/RunOutput.h"
 
 #include <QStringList>
-
-class QIODevice;
 
 namespace cellexport {
 
@@ -18,12 +17,12 @@ void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation);
 /// What an export came to.
 struct ExportOutcome {
     bool anyFileFailed = false; ///< some file could not be read or decoded (its object holds the error)
-    bool written = true;        ///< false when the device refused some of the text
+    bool written = true;        ///< false when the output refused some of the text
 };
 
 /// Writes {"tests": [...]} and a line end to `out`, one object per file in the given order, each as
 /// soon as it and the ones before it are evaluated. A few files at a time are evaluated on all the
 /// cores, so memory does not grow with the files; a file's text is written to `out` whole.
-ExportOutcome exportTests(const QStringList& paths, QIODevice& out);
+ExportOutcome exportTests(const QStringList& paths, RunOutput& out);
 
 } // namespace cellexport

@@ -18,12 +18,13 @@ constexpr int SomeFileFailed = 1;
 constexpr int BadUsage = 2;
 
 // The document is written as bytes: no text stream, whose first one sets up the system locale.
-int writeJson(const QStringList& files, QIODevice& out, QIODevice& err)
+int writeJson(const QStringList& files, RunOutput& out, RunOutput& err)
 {
     const ExportOutcome outcome = exportTests(files, out);
-    if (!outcome.written)
-        QTextStream(&err) << QStringLiteral("Не удалось записать результат: %1").arg(out.errorString())
-                          << u'\n';
+    if (!outcome.written) {
+        const QString message = QStringLiteral("Не удалось записать результат: %1").arg(out.errorString());
+        QTextStream(&err.device()) << message << u'\n';
+    }
     return outcome.anyFileFailed || !outcome.written ? SomeFileFailed : Success;
 }
 
@@ -74,29 +75,30 @@ QString usageText()
         "Код завершения 1, если хотя бы один файл не удалось обработать, 2 при ошибке в параметрах.\n");
 }
 
-int runCellExport(const QStringList& arguments, QIODevice& out, QIODevice& err)
+int runCellExport(const QStringList& arguments, RunOutput& out, RunOutput& err)
 {
     const ExportOptions options = parseExportOptions(arguments);
     if (!options.problem.isEmpty()) {
-        QTextStream(&err) << options.problem << u'\n' << usageText();
+        QTextStream(&err.device()) << options.problem << u'\n' << usageText();
         return BadUsage;
     }
     const CsvDialect dialect = csvDialect(options.decimalComma);
     switch (options.mode) {
     case ExportMode::Help:
-        QTextStream(&out) << usageText();
+        QTextStream(&out.device()) << usageText();
         return Success;
     case ExportMode::Version:
-        QTextStream(&out) << QStringLiteral("cellexport ") << QCoreApplication::applicationVersion() << u'\n';
+        QTextStream(&out.device()) << QStringLiteral("cellexport ") << QCoreApplication::applicationVersion()
+                                   << u'\n';
         return Success;
     case ExportMode::Csv: {
-        QTextStream outText(&out);
-        QTextStream errText(&err);
+        QTextStream outText(&out.device());
+        QTextStream errText(&err.device());
         return writeSeries(options.files.constFirst(), dialect, outText, errText);
     }
     case ExportMode::Table: {
-        QTextStream outText(&out);
-        QTextStream errText(&err);
+        QTextStream outText(&out.device());
+        QTextStream errText(&err.device());
         return writeTable(options.files, dialect, outText, errText);
     }
     case ExportMode::Json:

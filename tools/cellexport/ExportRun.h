@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QIODevice>
+#include "tools/cellexport/RunOutput.h"
+
 #include <QStringList>
 
 namespace cellexport {
@@ -16,7 +17,7 @@ namespace cellexport {
 /// message on `err`. A wrong command line gives the usage on `err` and exit code 2. The output is the
 /// same whatever the locale: numbers and grid texts use a full stop, or a decimal comma with
 /// --decimal-comma. All is written as UTF-8.
-int runCellExport(const QStringList& arguments, QIODevice& out, QIODevice& err);
+int runCellExport(const QStringList& arguments, RunOutput& out, RunOutput& err);
 
 /// The usage text.
 QString usageText();

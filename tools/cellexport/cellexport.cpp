@@ -4,7 +4,6 @@
 #include "tools/cellexport/ExportRun.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <unistd.h>
 
@@ -18,10 +17,7 @@ int main(int argc, char** argv)
     arguments.reserve(argc - 1);
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Unbuffered: the JSON document comes in whole tests, and the CSV modes' text streams buffer.
-    QFile out;
-    QFile err;
-    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
-    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    cellexport::RunOutput out(STDOUT_FILENO);
+    cellexport::RunOutput err(STDERR_FILENO);
     return cellexport::runCellExport(arguments, out, err);
 }

@@ -259,7 +259,8 @@ private Q_SLOTS:
             paths << QDir(folder.path()).filePath(QStringLiteral("f%1.cell").arg(i));
         QBuffer text;
         text.open(QIODevice::WriteOnly);
-        const cellexport::ExportOutcome outcome = cellexport::exportTests(paths, text);
+        cellexport::RunOutput output(text);
+        const cellexport::ExportOutcome outcome = cellexport::exportTests(paths, output);
         QVERIFY(outcome.anyFileFailed);
         QVERIFY(outcome.written);
         QVERIFY(text.data().endsWith("}\n"));
@@ -276,7 +277,8 @@ private Q_SLOTS:
         QBuffer readOnly;
         readOnly.open(QIODevice::ReadOnly);
         QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QVERIFY(!cellexport::exportTests({QStringLiteral("missing.cell")}, readOnly).written);
+        cellexport::RunOutput output(readOnly);
+        QVERIFY(!cellexport::exportTests({QStringLiteral("missing.cell")}, output).written);
     }
 };
 

@@ -27,7 +27,9 @@ Outcome run(const QStringList& arguments)
     QBuffer err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    outcome.exitCode = cellexport::runCellExport(arguments, out, err);
+    cellexport::RunOutput outOutput(out);
+    cellexport::RunOutput errOutput(err);
+    outcome.exitCode = cellexport::runCellExport(arguments, outOutput, errOutput);
     outcome.out = QString::fromUtf8(out.data());
     outcome.err = QString::fromUtf8(err.data());
     return outcome;

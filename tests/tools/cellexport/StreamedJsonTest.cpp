@@ -319,7 +319,8 @@ private Q_SLOTS:
         }
         QBuffer text;
         text.open(QIODevice::WriteOnly);
-        const cellexport::ExportOutcome outcome = cellexport::exportTests(paths, text);
+        cellexport::RunOutput output(text);
+        const cellexport::ExportOutcome outcome = cellexport::exportTests(paths, output);
         QCOMPARE(text.data(), reference::exportDocument(evaluations).toJson(QJsonDocument::Compact) + '\n');
         QVERIFY(outcome.written);
         QCOMPARE(outcome.anyFileFailed, std::any_of(evaluations.begin(), evaluations.end(),
