@@ -5,15 +5,38 @@
 #include "records/WordScaling.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
 
 namespace records {
 
 namespace {
 
-const QString LeadingBlanks = QStringLiteral("     ");
+constexpr QLatin1StringView LeadingBlanks("     ");
+constexpr int FieldsRoom = 3 * 3 + 2 + 2; // three fields of up to three digits, two separators, "20"
 
-QString twoDigits(int value) { return QString::number(value).rightJustified(2, u'0'); }
+/// The blanks, with room for the fields after them: each text is made in one allocation.
+QString blanksBeforeFields()
+{
+    QString text;
+    text.reserve(LeadingBlanks.size() + FieldsRoom);
+    text += LeadingBlanks;
+    return text;
+}
+
+void appendNumber(QString& text, int value)
+{
+    std::array<char, 12> digits{};
+    const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    text += QLatin1StringView(digits.data(), end);
+}
+
+/// A byte field with a "0" before it below 10; above 99 it keeps its three digits.
+void appendPadded(QString& text, std::uint8_t value)
+{
+    if (value < 10) text += u'0';
+    appendNumber(text, value);
+}
 
 // Splits "<blanks>a<sep>b<sep>c<blanks>" into three decimal numbers; nothing else is allowed.
 std::optional<std::array<int, 3>> threeNumbers(const QString& text, QChar separator)
@@ -58,15 +81,25 @@ QStringList shapeNames()
 
 QString testTimeText(const CellHeader& header)
 {
-    return LeadingBlanks + twoDigits(header.hours) + u':' + twoDigits(header.minutes) + u':' +
-           twoDigits(header.seconds);
+    QString text = blanksBeforeFields();
+    appendPadded(text, header.hours);
+    text += u':';
+    appendPadded(text, header.minutes);
+    text += u':';
+    appendPadded(text, header.seconds);
+    return text;
 }
 
 QString testDateText(const CellHeader& header)
 {
-    const QString year = (header.yearSince2000 > 9 ? QStringLiteral("20") : QStringLiteral("200")) +
-                         QString::number(header.yearSince2000);
-    return LeadingBlanks + twoDigits(header.day) + u'.' + twoDigits(header.month) + u'.' + year;
+    QString text = blanksBeforeFields();
+    appendPadded(text, header.day);
+    text += u'.';
+    appendPadded(text, header.month);
+    text += u'.';
+    text += header.yearSince2000 > 9 ? QLatin1StringView("20") : QLatin1StringView("200");
+    appendNumber(text, header.yearSince2000);
+    return text;
 }
 
 QTime toTestTime(const QString& text)
