@@ -20,6 +20,11 @@ struct HeaderTexts {
     int concreteTypeIndex = 0;  ///< item of the concrete-type list; outside the list means no item
     int shapeIndex = 0;         ///< item of the shape list; outside the list means no item
     QString strengthText;    ///< MPa in the general format, with the decimal point asked for
+
+    /// "dd.MM.yyyy" of the date and "HH:mm:ss" of the time: the texts without their blanks, which are
+    /// exactly that once they converted.
+    QString dateWithoutBlanks() const { return dateText.trimmed(); }
+    QString timeWithoutBlanks() const { return timeText.trimmed(); }
 };
 
 /// The items of the concrete-type list, in the order of the stored index.

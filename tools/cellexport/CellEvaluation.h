@@ -32,10 +32,6 @@ struct CellEvaluation {
     QStringList warnings; ///< what the laboratory should know about an evaluated test
 
     bool failed() const { return error.has_value(); }
-    /// The test's date as "dd.MM.yyyy" and its time as "HH:mm:ss": the device's texts without their
-    /// leading blanks, which are exactly that once they converted.
-    QString dateText() const { return texts.dateText.trimmed(); }
-    QString timeText() const { return texts.timeText.trimmed(); }
 };
 
 /// Evaluates the bytes of a test as they lie in its slot. Never throws: a test that cannot be decoded

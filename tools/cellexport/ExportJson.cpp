@@ -115,7 +115,7 @@ void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation)
     json.key("concrete_type");
     json.value(header.concreteType);
     json.key("date");
-    json.value(evaluation.dateText());
+    json.value(evaluation.texts.dateWithoutBlanks());
     json.key("dimensions");
     writePerChamber(json, MeasuringChambers, [&](int chamber) {
         json.beginArray();
@@ -165,7 +165,7 @@ void writeEvaluation(JsonWriter& json, const CellEvaluation& evaluation)
     json.key("test_number");
     json.value(header.testNumber);
     json.key("time");
-    json.value(evaluation.timeText());
+    json.value(evaluation.texts.timeWithoutBlanks());
     json.key("treatment");
     json.value(header.treatment);
     json.key("warnings");

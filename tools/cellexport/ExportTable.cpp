@@ -41,8 +41,8 @@ QStringList rowFields(const CellEvaluation& evaluation, const CsvDialect& dialec
     QStringList fields{evaluation.file,
                        QString::number(header.testNumber),
                        QString::number(header.series),
-                       evaluation.dateText(),
-                       evaluation.timeText(),
+                       evaluation.texts.dateWithoutBlanks(),
+                       evaluation.texts.timeWithoutBlanks(),
                        records::concreteTypeNames().value(header.concreteType),
                        records::shapeNames().value(header.shape)};
     for (int chamber = 1; chamber <= MeasuringChambers; ++chamber) {

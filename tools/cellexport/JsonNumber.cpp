@@ -54,7 +54,8 @@ char* writeThousandths(char* out, double value)
     } else {
         out = std::to_chars(out, out + JsonNumberRoom, whole).ptr;
     }
-    const auto fraction = static_cast<std::uint32_t>(magnitude % 1000); // not 0: whole numbers come here never
+    // Not 0: whole numbers come here never.
+    const auto fraction = static_cast<std::uint32_t>(magnitude % 1000);
     out[0] = '.';
     out[1] = static_cast<char>('0' + fraction / 100);
     std::memcpy(out + 2, &DigitPairs[2 * (fraction % 100)], 2);
@@ -104,11 +105,11 @@ int digitCount(std::uint64_t n)
 /// Writes significand × 10^exponent in plain form ("0.00012", "12.5", "1230000") or in exponent form
 /// ("1.2e-05", "1e+300"), whichever is shorter, the plain one when both are as long. The digits are
 /// copied as whole blocks of SignificandDigits, past the end of the text but within JsonNumberRoom.
-char* writeDecimal(char* out, Decimal decimal)
+/// `count` is the number of digits of the significand.
+char* writeDecimal(char* out, Decimal decimal, int count)
 {
     char all[2 * SignificandDigits]{}; // a block copied from any of the first places stays inside
     allDigits(all, decimal.significand);
-    const int count = digitCount(decimal.significand);
     const char* const digits = all + SignificandDigits - count;
     const int point = count + decimal.exponent; // digits before the decimal point in plain form
     const int scientific = point - 1;           // the exponent of the exponent form
@@ -153,7 +154,8 @@ char* writeDecimal(char* out, Decimal decimal)
 __m128i eightDigitLanes(std::uint32_t n)
 {
     const __m128i whole = _mm_cvtsi32_si128(static_cast<int>(n));
-    const __m128i abcd = _mm_srli_epi64(_mm_mul_epu32(whole, _mm_set1_epi32(static_cast<int>(0xd1b71759))), 45);
+    const __m128i reciprocal = _mm_set1_epi32(static_cast<int>(0xd1b71759)); // 2^45 / 10^4, rounded up
+    const __m128i abcd = _mm_srli_epi64(_mm_mul_epu32(whole, reciprocal), 45);
     const __m128i efgh = _mm_sub_epi32(whole, _mm_mul_epu32(abcd, _mm_set1_epi32(10000)));
     const __m128i halves = _mm_slli_epi64(_mm_unpacklo_epi16(abcd, efgh), 2);
     const __m128i pairs = _mm_unpacklo_epi16(halves, halves);
@@ -177,9 +179,8 @@ __m128i sixteenDigits(std::uint64_t n)
 /// value that is neither whole nor a whole number of thousandths. The digits are made side by side in a
 /// vector register and only stored: a block read back from memory at another offset than it was stored
 /// at waits until the stores are done. Returns nullptr for any other decimal.
-char* writeFractionDecimal(char* out, Decimal decimal)
+char* writeFractionDecimal(char* out, Decimal decimal, int count)
 {
-    const int count = digitCount(decimal.significand);
     const int point = count + decimal.exponent;
     // (The point after a sixteenth digit would fall outside the register.)
     if (count < 2 || point <= -4 || point >= count || point > 15) return nullptr;
@@ -215,10 +216,11 @@ char* writeFractionDecimal(char* out, Decimal decimal)
 [[gnu::noinline]] char* writeShortest(char* out, double magnitude)
 {
     const Decimal decimal = shortestDecimal(magnitude);
+    const int count = digitCount(decimal.significand);
 #if defined(__SSE2__)
-    if (char* const end = writeFractionDecimal(out, decimal)) return end;
+    if (char* const end = writeFractionDecimal(out, decimal, count)) return end;
 #endif
-    return writeDecimal(out, decimal);
+    return writeDecimal(out, decimal, count);
 }
 
 } // namespace

@@ -125,7 +125,8 @@ Decimal shortestDecimal(double value)
     const auto delta = static_cast<u32>(phi.upper >> (63 - beta)); // the interval's width in units
     // z = (c + 1/2) × 2^e × 10^−minusK: its whole part and whether it is whole.
     const u64 upperEnd = (twoFc | 1) << beta;
-    const u128 product = static_cast<u128>(upperEnd) * phi.upper + upperHalf(static_cast<u128>(upperEnd) * phi.lower);
+    const u128 product =
+        static_cast<u128>(upperEnd) * phi.upper + upperHalf(static_cast<u128>(upperEnd) * phi.lower);
     const u64 z = upperHalf(product);
     const bool zWhole = static_cast<u64>(product) == 0;
 
