@@ -2,20 +2,18 @@
 // checked, decoded and shown as a load does) and, offscreen, the decoding of one stored test. With
 // --shown the window is on the screen and a load lasts until its repaint has reached the X server.
 #include "records/Measurements.h"
+#include "tests/benchmarks/Laboratory.h"
 #include "tests/benchmarks/PreparedChoice.h"
 #include "tests/benchmarks/ShownWindow.h"
-#include "tests/benchmarks/SimulatedArchive.h"
 #include "tests/benchmarks/Timing.h"
 #include "ui/ChartWidget.h"
 #include "ui/DecodedTest.h"
-#include "ui/ErrorGuard.h"
 #include "ui/ProgramState.h"
 #include "ui/Unit1.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -33,14 +31,9 @@ int main(int argc, char** argv)
 {
     const bool shown = benchmarks::shownMode(argc, argv);
     QApplication app(argc, argv);
-    QTemporaryDir laboratory;
+    const benchmarks::Laboratory laboratory(Files, [](int number) { return 120 + number % 120; });
     if (!laboratory.isValid()) return 1;
-    QDir::setCurrent(laboratory.path());
-    const QStringList files = benchmarks::writeSimulatedArchive(
-        laboratory.path(), Files, [](int number) { return 120 + number % 120; });
-
-    QStringList errors;
-    ui::setErrorPresenter([&errors](const QString& text) { errors << text; });
+    const QStringList& errors = laboratory.errors();
 
     // Every load starts from a fresh program: an empty store and selector.
     benchmarks::Samples loads;
@@ -50,7 +43,7 @@ int main(int argc, char** argv)
         form.reset();
         state = std::make_unique<ProgramState>();
         form = std::make_unique<TForm1>(*state);
-        setOpenDialog(*form, std::make_unique<benchmarks::PreparedChoice>(files));
+        setOpenDialog(*form, std::make_unique<benchmarks::PreparedChoice>(laboratory.files()));
         std::optional<benchmarks::PaintWatch> chartPaints;
         if (shown) {
             benchmarks::present(*form);

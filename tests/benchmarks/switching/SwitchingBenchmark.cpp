@@ -3,12 +3,11 @@
 // characteristic points and result curves) and the chart painted. Offscreen Chart1 is painted into an
 // image; with --shown the window is on the screen and a choice lasts until its repaint has reached the
 // X server.
+#include "tests/benchmarks/Laboratory.h"
 #include "tests/benchmarks/PreparedChoice.h"
 #include "tests/benchmarks/ShownWindow.h"
-#include "tests/benchmarks/SimulatedArchive.h"
 #include "tests/benchmarks/Timing.h"
 #include "ui/ChartWidget.h"
-#include "ui/ErrorGuard.h"
 #include "ui/ProgramState.h"
 #include "ui/RadioGroup.h"
 #include "ui/Unit1.h"
@@ -19,7 +18,6 @@
 #include <QComboBox>
 #include <QImage>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -35,17 +33,12 @@ int main(int argc, char** argv)
 {
     const bool shown = benchmarks::shownMode(argc, argv);
     QApplication app(argc, argv);
-    QTemporaryDir laboratory;
+    const benchmarks::Laboratory laboratory(Tests, [](int number) { return 200 + number % 50; });
     if (!laboratory.isValid()) return 1;
-    QDir::setCurrent(laboratory.path());
-    const QStringList files = benchmarks::writeSimulatedArchive(laboratory.path(), Tests,
-                                                                [](int number) { return 200 + number % 50; });
-
-    QStringList errors;
-    ui::setErrorPresenter([&errors](const QString& text) { errors << text; });
+    const QStringList& errors = laboratory.errors();
     ProgramState state;
     TForm1 form(state);
-    setOpenDialog(form, std::make_unique<benchmarks::PreparedChoice>(files));
+    setOpenDialog(form, std::make_unique<benchmarks::PreparedChoice>(laboratory.files()));
     form.CheckBox1->setChecked(true); // the refrigerator curve as well in T = f(t)
     form.N3->trigger();
     if (!errors.isEmpty() || form.ComboBox1->count() != Tests) {
