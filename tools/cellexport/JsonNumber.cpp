@@ -29,33 +29,40 @@ constexpr auto DigitPairs = [] {
     return pairs;
 }();
 
-/// Writes `value` when it is a whole number of thousandths below 2^31 of them, as the device's volume
-/// changes and temperatures are. That decimal reads back as `value` and, with at most ten digits, no
-/// other one as short does; integer arithmetic writes it faster than the shortest decimal is found.
-/// Returns nullptr for any other value.
-char* writeThousandths(char* out, double value)
+/// The digits of n < 10^4 without leading zeros: the times, counts and most whole parts of a test.
+char* writeBelowTenThousand(char* out, std::uint32_t n)
 {
-    const double scaled = value * 1000.0;
-    if (!(std::fabs(scaled) < 2147483648.0)) return nullptr;
-    const auto thousandths = static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+    // A pair's second digit alone below ten.
+    if (n < 100) {
+        std::memcpy(out, &DigitPairs[2 * n + (n < 10 ? 1 : 0)], 2);
+        return out + (n < 10 ? 1 : 2);
+    }
+    const std::uint32_t upper = n / 100;
+    std::memcpy(out, &DigitPairs[2 * upper + (upper < 10 ? 1 : 0)], 2);
+    out += upper < 10 ? 1 : 2;
+    std::memcpy(out, &DigitPairs[2 * (n % 100)], 2);
+    return out + 2;
+}
+
+/// Writes `magnitude` (positive, not whole) when it is a whole number of thousandths below 2^31 of them,
+/// as the device's volume changes and temperatures are. That decimal reads back as `magnitude` and, with
+/// at most ten digits, no other one as short does; integer arithmetic writes it faster than the shortest
+/// decimal is found. Returns nullptr for any other value.
+char* writeThousandths(char* out, double magnitude)
+{
+    const double scaled = magnitude * 1000.0;
+    if (!(scaled < 2147483648.0)) return nullptr;
+    const auto thousandths = static_cast<std::uint32_t>(scaled + 0.5);
     // Most other values are far from a thousandth: they are turned away before the slow division.
     if (std::fabs(scaled - static_cast<double>(thousandths)) > 0.001 ||
-        static_cast<double>(thousandths) / 1000.0 != value)
+        static_cast<double>(thousandths) / 1000.0 != magnitude)
         return nullptr;
-    if (thousandths < 0) *out++ = '-';
-    const auto magnitude = static_cast<unsigned long long>(thousandths < 0 ? -thousandths : thousandths);
-    // Most are below a hundred: their one or two digits come from the pair table without a loop (the
-    // pair's second digit alone below ten), and so do the last two digits of the fraction; its trailing
-    // zeros are cut off by arithmetic, not by a branch that guesses wrong at every tenth.
-    const auto whole = static_cast<std::uint32_t>(magnitude / 1000);
-    if (whole < 100) {
-        std::memcpy(out, &DigitPairs[2 * whole + (whole < 10 ? 1 : 0)], 2);
-        out += whole < 10 ? 1 : 2;
-    } else {
-        out = std::to_chars(out, out + JsonNumberRoom, whole).ptr;
-    }
-    // Not 0: whole numbers come here never.
-    const auto fraction = static_cast<std::uint32_t>(magnitude % 1000);
+    const std::uint32_t whole = thousandths / 1000;
+    out = whole < 10000 ? writeBelowTenThousand(out, whole)
+                        : std::to_chars(out, out + JsonNumberRoom, whole).ptr;
+    // Not 0: whole numbers come here never. Its trailing zeros are cut off by arithmetic, not by a branch
+    // that guesses wrong at every tenth.
+    const std::uint32_t fraction = thousandths % 1000;
     out[0] = '.';
     out[1] = static_cast<char>('0' + fraction / 100);
     std::memcpy(out + 2, &DigitPairs[2 * (fraction % 100)], 2);
@@ -176,38 +183,31 @@ __m128i sixteenDigits(std::uint64_t n)
 
 /// Writes, as writeDecimal does, a decimal of two or more digits whose plain form has the point among
 /// the first sixteen or at most three zeros before them ("-12.345678901234567", "0.00123"): nearly every
-/// value that is neither whole nor a whole number of thousandths. The digits are made side by side in a
-/// vector register and only stored: a block read back from memory at another offset than it was stored
-/// at waits until the stores are done. Returns nullptr for any other decimal.
+/// value that is neither whole nor a whole number of thousandths. Returns nullptr for any other decimal.
 char* writeFractionDecimal(char* out, Decimal decimal, int count)
 {
     const int point = count + decimal.exponent;
-    // (The point after a sixteenth digit would fall outside the register.)
     if (count < 2 || point <= -4 || point >= count || point > 15) return nullptr;
-    // The first sixteen digits, followed by zeros when there are fewer; a seventeenth goes on its own.
-    const std::uint64_t first = count == SignificandDigits
-                                    ? decimal.significand / 10
-                                    : decimal.significand * PowersOfTen[static_cast<std::size_t>(16 - count)];
-    const char seventeenth = static_cast<char>('0' + decimal.significand % 10);
-    const __m128i digits = sixteenDigits(first);
-    if (point <= 0) {
-        std::memcpy(out, "0.000000", 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 - point), digits);
-        out[18 - point] = seventeenth;
-        return out + count + 2 - point;
-    }
-    // The digits before the point, the point, and the digits after it moved one place on.
-    const __m128i places = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-    const __m128i pointPlace = _mm_set1_epi8(static_cast<char>(point));
-    const __m128i before = _mm_cmpgt_epi8(pointPlace, places);
-    const __m128i atPoint = _mm_cmpeq_epi8(pointPlace, places);
-    const __m128i text = _mm_or_si128(
-        _mm_or_si128(_mm_and_si128(before, digits), _mm_and_si128(atPoint, _mm_set1_epi8('.'))),
-        _mm_andnot_si128(_mm_or_si128(before, atPoint), _mm_slli_si128(digits, 1)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 1), digits); // its last digit lands at out[16]
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), text);
-    out[17] = seventeenth;
-    return out + count + 1;
+    // The seventeen digits of the significand, leading zeros included, end at the same place of a row of
+    // zeros, whatever the count and the point: the text is then two copies out of the row, with no choice
+    // between sixteen and seventeen digits or between "0.00ddd" and "dd.ddd", which come in turns and
+    // would make the processor guess wrong. (Reading back what was just stored costs less than that.)
+    constexpr int DigitsEnd = 24;
+    char row[48];
+    const __m128i zeros = _mm_set1_epi8('0');
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row), zeros);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + DigitsEnd - 16),
+                     sixteenDigits(decimal.significand % PowersOfTen[16]));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + DigitsEnd), zeros);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + DigitsEnd + 8), zeros);
+    row[DigitsEnd - SignificandDigits] = static_cast<char>('0' + decimal.significand / PowersOfTen[16]);
+    const int whole = std::max(point, 1);             // digits before the point, "0" included
+    const int width = count + std::max(0, 1 - point); // digits in all
+    const char* const digits = row + DigitsEnd - width;
+    std::memcpy(out, digits, 16);
+    out[whole] = '.';
+    std::memcpy(out + whole + 1, digits + whole, 24); // at most twenty digits after the point
+    return out + width + 1;
 }
 #endif
 
@@ -235,14 +235,17 @@ char* writeJsonNumber(char* out, double value)
     if (magnitude <= LargestExactWhole) {
         const auto whole = static_cast<long long>(value); // exact up to 2^53
         if (static_cast<double>(whole) == value) return writeJsonInteger(out, whole);
-        if (char* const end = writeThousandths(out, value)) return end;
     }
-    if (value < 0) *out++ = '-';
+    // The sign without a branch: temperatures and volume changes cross zero back and forth.
+    *out = '-';
+    out += std::signbit(value) ? 1 : 0;
+    if (char* const end = writeThousandths(out, magnitude)) return end;
     return writeShortest(out, magnitude);
 }
 
 char* writeJsonInteger(char* out, long long value)
 {
+    if (value >= 0 && value < 10000) return writeBelowTenThousand(out, static_cast<std::uint32_t>(value));
     return std::to_chars(out, out + JsonNumberRoom, value).ptr;
 }
 

@@ -99,6 +99,34 @@ Parity parityOf(u64 twoF, const PowerOfTen& phi, int beta)
     return {((upper >> (64 - beta)) & 1) != 0, ((upper << beta) | (lower >> (64 - beta))) == 0};
 }
 
+/// The decimal of full length nearest to the value, from the shorter candidate and the rest: z less half
+/// the interval's width, rounded, in tenths of the shorter candidate's unit. The approximation may be one
+/// too high; on a tie the even one is taken.
+u64 nearestOfFullLength(u64 shorter, u32 rest, u32 delta, u64 twoFc, const PowerOfTen& phi, int beta)
+{
+    const u32 distance = rest - delta / 2 + SmallDivisor / 2;
+    u64 nearest = shorter * 10 + distance / SmallDivisor;
+    if (distance % SmallDivisor == 0) {
+        const bool approximateParity = ((distance ^ (SmallDivisor / 2)) & 1) != 0;
+        const Parity exact = parityOf(twoFc, phi, beta);
+        if (exact.odd != approximateParity || (exact.whole && nearest % 2 != 0)) --nearest;
+    }
+    return nearest;
+}
+
+/// The shortest decimal when the upper end z is the interval's excluded end itself or the shorter
+/// candidate lies on the lower end: the exact parities decide.
+[[gnu::noinline]] Decimal onIntervalEnd(u64 shorter, u32 rest, u32 delta, u64 twoFc, const PowerOfTen& phi,
+                                        int beta, int minusK, bool endsIncluded)
+{
+    if (rest < delta) // z excluded: the shorter candidate is one unit lower, and out
+        return {nearestOfFullLength(shorter - 1, BigDivisor, delta, twoFc, phi, beta), minusK + Kappa};
+    const Parity lowerEnd = parityOf(twoFc - 1, phi, beta);
+    if (lowerEnd.odd || (lowerEnd.whole && endsIncluded))
+        return withoutTrailingZeros(shorter, minusK + Kappa + 1);
+    return {nearestOfFullLength(shorter, rest, delta, twoFc, phi, beta), minusK + Kappa};
+}
+
 } // namespace
 
 // By section 5 of the paper: the upper end of the interval of decimals that read back as the value, at a
@@ -130,37 +158,22 @@ Decimal shortestDecimal(double value)
     const u64 z = upperHalf(product);
     const bool zWhole = static_cast<u64>(product) == 0;
 
-    u64 significand = z / BigDivisor;
-    auto rest = static_cast<u32>(z - BigDivisor * significand);
-    bool shorterFits = false;
-    if (rest < delta) {
-        // In the interval, unless it is its excluded upper end itself.
-        shorterFits = rest != 0 || !zWhole || endsIncluded;
-        if (!shorterFits) {
-            --significand;
-            rest = BigDivisor;
-        }
-    } else if (rest == delta) {
-        // On the lower end: in when the lower end's fraction says so.
-        const Parity lowerEnd = parityOf(twoFc - 1, phi, beta);
-        shorterFits = lowerEnd.odd || (lowerEnd.whole && endsIncluded);
+    const u64 shorter = z / BigDivisor;
+    const auto rest = static_cast<u32>(z - BigDivisor * shorter);
+    if (rest == delta || (rest == 0 && zWhole && !endsIncluded))
+        return onIntervalEnd(shorter, rest, delta, twoFc, phi, beta, minusK, endsIncluded);
+    // Whether the shorter candidate fits is a toss of a coin for the values of a test: both candidates are
+    // made and one taken by a mask, which a compiler does not turn back into a branch that guesses wrong;
+    // for the same reason the loop's condition is one '&', not a jump over the remainder's test.
+    const bool shorterFits = rest < delta;
+    const u64 nearest = nearestOfFullLength(shorter, rest, delta, twoFc, phi, beta);
+    const u64 fitsMask = u64{0} - static_cast<u64>(shorterFits);
+    Decimal decimal{(shorter & fitsMask) | (nearest & ~fitsMask), minusK + Kappa + (shorterFits ? 1 : 0)};
+    while (shorterFits & (decimal.significand % 10 == 0)) {
+        decimal.significand /= 10;
+        ++decimal.exponent;
     }
-    if (shorterFits) return withoutTrailingZeros(significand, minusK + Kappa + 1);
-
-    // The decimal of full length nearest to the value: z less half the width, rounded, in tenths of the
-    // shorter candidate's unit.
-    significand *= 10;
-    u32 distance = rest - delta / 2 + SmallDivisor / 2;
-    const bool approximateParity = ((distance ^ (SmallDivisor / 2)) & 1) != 0;
-    const bool divisible = distance % SmallDivisor == 0;
-    distance /= SmallDivisor;
-    significand += distance;
-    if (divisible) {
-        // The approximation may be one too high; on a tie the even one is taken.
-        const Parity exact = parityOf(twoFc, phi, beta);
-        if (exact.odd != approximateParity || (exact.whole && significand % 2 != 0)) --significand;
-    }
-    return {significand, minusK + Kappa};
+    return decimal;
 }
 
 } // namespace cellexport
