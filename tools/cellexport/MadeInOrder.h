@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/HelperThread.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <mutex>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -54,7 +55,7 @@ void makeInOrder(int count, int helpers, int window, Make make, Use use)
         changed.notify_all();
     };
 
-    std::vector<std::jthread> threads;
+    std::vector<platform::HelperThread> threads;
     // Destroyed before the threads, which then end and are joined, however this function is left.
     struct StopHelpers {
         std::mutex& mutex;
