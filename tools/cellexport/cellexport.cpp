@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -19,5 +20,9 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     cellexport::RunOutput out(STDOUT_FILENO);
     cellexport::RunOutput err(STDERR_FILENO);
-    return cellexport::runCellExport(arguments, out, err);
+    const int status = cellexport::runCellExport(arguments, out, err);
+    // All is written by now, straight to the descriptors. A normal exit would still run the destructors
+    // of Qt, ICU, GLib and the C++ library, whose code and data no run touches before: a millisecond of
+    // first touches of memory, a thirtieth of an export of a thousand tests, spent on nothing.
+    std::_Exit(status);
 }
