@@ -1,6 +1,5 @@
 #include "platform/HelperThread.h"
 
-#include <cerrno>
 #include <pthread.h>
 #include <sched.h>
 #include <system_error>
@@ -9,7 +8,7 @@ namespace platform {
 
 struct HelperThread::Started {
     std::function<void()> work;
-    cpu_set_t allowed{};   // the cores the process may use
+    cpu_set_t allowed{};   // the cores the starter may use
     bool narrowed = false; // started on fewer, to be widened by the thread itself
     pthread_t thread{};
 };
@@ -27,10 +26,9 @@ HelperThread::HelperThread(std::function<void()> work) : m_started(std::make_uni
     m_started->work = std::move(work);
     pthread_attr_t attributes;
     pthread_attr_init(&attributes);
-    cpu_set_t elsewhere{};
     const int here = sched_getcpu();
     if (here >= 0 && sched_getaffinity(0, sizeof m_started->allowed, &m_started->allowed) == 0) {
-        elsewhere = m_started->allowed;
+        cpu_set_t elsewhere = m_started->allowed;
         CPU_CLR(here, &elsewhere);
         m_started->narrowed = CPU_COUNT(&elsewhere) > 0 &&
                               pthread_attr_setaffinity_np(&attributes, sizeof elsewhere, &elsewhere) == 0;

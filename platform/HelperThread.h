@@ -5,12 +5,11 @@
 
 namespace platform {
 
-/// A thread that starts on another core than the thread that starts it, where there is one, and is
-/// joined when the object is destroyed (as std::jthread, without the stop token). Linux puts a new
-/// thread beside the one that made it and moves it away only when it balances the load, some
-/// milliseconds later: until then the two share one core while the others idle, which costs a short
-/// run of two threads on two cores a tenth of its time. The new thread may run on every core the
-/// process may use as soon as it has started.
+/// A thread that starts on another core than the thread that starts it, where that one may use another,
+/// and is joined when the object is destroyed (as std::jthread, without the stop token). Linux mostly
+/// puts the first thread of a young process beside the thread that made it and moves it away only when
+/// it next balances the load: until then the two take turns on one core for milliseconds while another
+/// idles. Once started, the new thread may run on every core its starter may use.
 class HelperThread final {
 public:
     /// Throws std::system_error when no thread can be started.

@@ -4,7 +4,6 @@
 #include "tools/cellexport/ExportRun.h"
 
 #include <QCoreApplication>
-
 #include <cstdlib>
 #include <unistd.h>
 
