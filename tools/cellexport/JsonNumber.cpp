@@ -60,8 +60,8 @@ char* writeThousandths(char* out, double magnitude)
     const std::uint32_t whole = thousandths / 1000;
     out = whole < 10000 ? writeBelowTenThousand(out, whole)
                         : std::to_chars(out, out + JsonNumberRoom, whole).ptr;
-    // Not 0: whole numbers come here never. Its trailing zeros are cut off by arithmetic, not by a branch
-    // that guesses wrong at every tenth.
+    // Not 0: whole numbers come here never. The fraction's trailing zeros are cut off by arithmetic, not by
+    // a branch that guesses wrong at every tenth.
     const std::uint32_t fraction = thousandths % 1000;
     out[0] = '.';
     out[1] = static_cast<char>('0' + fraction / 100);
@@ -236,7 +236,7 @@ char* writeJsonNumber(char* out, double value)
         const auto whole = static_cast<long long>(value); // exact up to 2^53
         if (static_cast<double>(whole) == value) return writeJsonInteger(out, whole);
     }
-    // The sign without a branch: temperatures and volume changes cross zero back and forth.
+    // The sign without a branch: the minus is written in any case and kept for a negative value only.
     *out = '-';
     out += std::signbit(value) ? 1 : 0;
     if (char* const end = writeThousandths(out, magnitude)) return end;
