@@ -206,7 +206,7 @@ char* writeFractionDecimal(char* out, Decimal decimal, int count)
     const char* const digits = row + DigitsEnd - width;
     std::memcpy(out, digits, 16);
     out[whole] = '.';
-    std::memcpy(out + whole + 1, digits + whole, 24); // at most twenty digits after the point
+    std::memcpy(out + whole + 1, digits + whole, 20); // at most twenty digits after the point
     return out + width + 1;
 }
 #endif
