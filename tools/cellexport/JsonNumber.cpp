@@ -29,18 +29,26 @@ constexpr auto DigitPairs = [] {
     return pairs;
 }();
 
+/// The two digits of n < 100, a leading zero included.
+void twoDigits(char* out, std::uint32_t n)
+{
+    std::memcpy(out, &DigitPairs[2 * n], 2);
+}
+
+/// The one or two digits of n < 100: a pair's second digit alone below ten.
+char* upToTwoDigits(char* out, std::uint32_t n)
+{
+    const std::uint32_t single = n < 10 ? 1 : 0;
+    std::memcpy(out, &DigitPairs[2 * n + single], 2);
+    return out + 2 - single;
+}
+
 /// The digits of n < 10^4 without leading zeros: the times, counts and most whole parts of a test.
 char* writeBelowTenThousand(char* out, std::uint32_t n)
 {
-    // A pair's second digit alone below ten.
-    if (n < 100) {
-        std::memcpy(out, &DigitPairs[2 * n + (n < 10 ? 1 : 0)], 2);
-        return out + (n < 10 ? 1 : 2);
-    }
-    const std::uint32_t upper = n / 100;
-    std::memcpy(out, &DigitPairs[2 * upper + (upper < 10 ? 1 : 0)], 2);
-    out += upper < 10 ? 1 : 2;
-    std::memcpy(out, &DigitPairs[2 * (n % 100)], 2);
+    if (n < 100) return upToTwoDigits(out, n);
+    out = upToTwoDigits(out, n / 100);
+    twoDigits(out, n % 100);
     return out + 2;
 }
 
@@ -65,7 +73,7 @@ char* writeThousandths(char* out, double magnitude)
     const std::uint32_t fraction = thousandths % 1000;
     out[0] = '.';
     out[1] = static_cast<char>('0' + fraction / 100);
-    std::memcpy(out + 2, &DigitPairs[2 * (fraction % 100)], 2);
+    twoDigits(out + 2, fraction % 100);
     return out + 4 - (fraction % 10 == 0 ? 1 : 0) - (fraction % 100 == 0 ? 1 : 0);
 }
 
@@ -77,11 +85,6 @@ constexpr auto PowersOfTen = [] {
         powers[i] = powers[i - 1] * 10;
     return powers;
 }();
-
-void twoDigits(char* out, std::uint32_t n)
-{
-    std::memcpy(out, &DigitPairs[2 * n], 2);
-}
 
 /// The eight digits of n < 10^8, in pairs that do not wait for each other.
 void eightDigits(char* out, std::uint32_t n)
